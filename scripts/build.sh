@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Configures and builds one preset (default: "default").
+set -euo pipefail
+cd "$(dirname "$0")/.."
+preset="${1:-default}"
+shift || true
+cmake --preset "$preset" -DTOLVANE_WERROR=ON "$@" >/dev/null
+cmake --build --preset "$preset"

@@ -1,0 +1,6 @@
+#include "AppMain.h"
+#include "jobs/ShellTexts.h"
+
+int main(int argc, char** argv) {
+    return tolvane::app::RunWindowProgram(tolvane::kReceiveTitle, argc, argv);
+}
