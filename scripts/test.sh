@@ -7,12 +7,13 @@ scripts/deps.sh
 
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
+# Bounded fuzzing of the parsers of outside input.
+echo "== fuzz =="
+scripts/fuzz.sh "${TOLVANE_FUZZ_SECONDS:-20}"
+
+# The test runs come last, so their summary closes the output.
 for preset in default asan; do
   echo "== $preset =="
   scripts/build.sh "$preset"
   ctest --preset "$preset" -j2
 done
-
-# Bounded fuzzing of the parsers of outside input.
-echo "== fuzz =="
-scripts/fuzz.sh "${TOLVANE_FUZZ_SECONDS:-20}"
