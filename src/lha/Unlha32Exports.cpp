@@ -1,25 +1,28 @@
-// The archiver library's exported entry points. The command interpreter
-// behind Unlha() is not built yet: every command answers with an error code
-// and a reply line saying so, so callers see a clear failure, never a silent
-// success.
+// The archiver library's exported entry points. Unlha() runs one command
+// text; the other entries answer as an archiver without an open archive.
 
 #include <cstdint>
 #include <cstring>
+#include <exception>
+
+#include "CommandText.h"
+#include "Commands.h"
+#include "Reply.h"
 
 namespace {
 
-constexpr int kErrorNotSupported = 0x8017;  // command not available
-constexpr char kNotAvailable[] = "Tolvane archiver: this command is not available yet.\r\n";
+constexpr int kErrorNotSupported = tolvane::lha::kErrNotSupported;
 
 int cursorMode = 0;
 int backGroundMode = 0;
 std::uint32_t cursorInterval = 80;
 
-void Reply(char* buffer, std::uint32_t size, const char* text) {
+// The reply never runs past the caller's buffer and always ends in a NUL.
+void WriteReply(char* buffer, std::uint32_t size, const std::string& text) {
     if (buffer == nullptr || size == 0) return;
-    std::size_t n = std::strlen(text);
+    std::size_t n = text.size();
     if (n >= size) n = size - 1;
-    std::memcpy(buffer, text, n);
+    std::memcpy(buffer, text.data(), n);
     buffer[n] = '\0';
 }
 
@@ -46,9 +49,42 @@ TOLVANE_EXPORT int UnlhaSetCursorInterval(std::uint16_t interval) {
     cursorInterval = interval;
     return 1;
 }
-TOLVANE_EXPORT int Unlha(void*, const char*, char* reply, std::uint32_t replySize) {
-    Reply(reply, replySize, kNotAvailable);
-    return kErrorNotSupported;
+TOLVANE_EXPORT int Unlha(void*, const char* command, char* reply, std::uint32_t replySize) {
+    using namespace tolvane::lha;
+    tolvane::lha::Reply out;
+    try {
+        const CommandText c = ParseCommandText(command == nullptr ? "" : command);
+        switch (c.command) {
+            case 'a':
+            case 'u':
+                AddToArchive(c, out);
+                break;
+            case 'e':
+            case 'x':
+                ExtractArchive(c, out);
+                break;
+            case 'l':
+            case 'v':
+                ListArchive(c, out);
+                break;
+            case 't':
+                TestArchive(c, out);
+                break;
+            case 'd':
+                DeleteFromArchive(c, out);
+                break;
+            default:
+                out.Fail(LhaError(kErrNotSupported, "command not available"));
+        }
+    } catch (const LhaError& e) {
+        out.Fail(e);
+    } catch (const std::bad_alloc&) {
+        out.Fail(LhaError(kErrRead, "out of memory"));
+    } catch (const std::exception& e) {
+        out.Fail(LhaError(kErrRead, e.what()));
+    }
+    WriteReply(reply, replySize, out.Text());
+    return out.Code();
 }
 TOLVANE_EXPORT int UnlhaCheckArchive(const char*, int) { return 0; }
 TOLVANE_EXPORT int UnlhaGetFileCount(const char*) { return -1; }
