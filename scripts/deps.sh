@@ -10,6 +10,7 @@ packages=(
   libcurl4-openssl-dev
   fonts-ipafont-gothic
   clang clang-format libclang-rt-14-dev
+  lhasa p7zip-full jlha-utils
 )
 
 missing=()

@@ -11,7 +11,7 @@
 namespace tolvane::lha {
 
 class BitReader {
-public:
+  public:
     BitReader(FileReader& in, std::uint64_t bytes) : in_(in), left_(bytes), chunk_(1 << 16) {}
 
     // n ≤ 24.
@@ -33,7 +33,7 @@ public:
     // True once more bits were taken than the stretch held.
     bool Overrun() const { return overrun_ > 64; }
 
-private:
+  private:
     void Fill() {
         while (count_ <= 56) {
             if (pos_ == end_) Refill();

@@ -8,7 +8,7 @@
 namespace tolvane::lha {
 
 class BitWriter {
-public:
+  public:
     explicit BitWriter(FileWriter& out) : out_(out) {}
 
     // n ≤ 32.
@@ -31,7 +31,7 @@ public:
     }
     std::uint64_t BytesWritten() const { return written_ + used_; }
 
-private:
+  private:
     void Drain() {
         out_.Write(buffer_, used_);
         written_ += used_;

@@ -16,22 +16,38 @@ bool EndsWithSeparator(const std::string& s) {
 void ApplySwitch(CommandText& c, const std::string& sw) {
     const std::string s = sw.substr(1);
     if (s == "+" || s.empty()) return;
-    if (s == "x1") c.keepPaths = true;
-    else if (s == "x" || s == "x0") c.keepPaths = false;
-    else if (s == "r1") c.recurse = 1;
-    else if (s == "r2" || s == "r") c.recurse = 2;
-    else if (s == "r0") c.recurse = 0;
-    else if (s == "jm0" || s == "z") c.method = "-lh0-";
-    else if (s == "jm2" || s == "o5") c.method = "-lh5-";
-    else if (s == "jm3" || s == "o6") c.method = "-lh6-";
-    else if (s == "jm4" || s == "o7") c.method = "-lh7-";
-    else if (s == "jm1") Refuse("method -lh1- cannot be written here");
-    else if (s == "l0" || s == "l") c.logDetail = 0;
-    else if (s == "l1") c.logDetail = 1;
-    else if (s == "l2") c.logDetail = 2;
-    else if (s.rfind("jy", 0) == 0 || s.rfind("w", 0) == 0) return;
+    if (s == "x1")
+        c.keepPaths = true;
+    else if (s == "x" || s == "x0")
+        c.keepPaths = false;
+    else if (s == "r1")
+        c.recurse = 1;
+    else if (s == "r2" || s == "r")
+        c.recurse = 2;
+    else if (s == "r0")
+        c.recurse = 0;
+    else if (s == "jm0" || s == "z")
+        c.method = "-lh0-";
+    else if (s == "jm2" || s == "o5")
+        c.method = "-lh5-";
+    else if (s == "jm3" || s == "o6")
+        c.method = "-lh6-";
+    else if (s == "jm4" || s == "o7")
+        c.method = "-lh7-";
+    else if (s == "jm1")
+        Refuse("method -lh1- cannot be written here");
+    else if (s == "l0" || s == "l")
+        c.logDetail = 0;
+    else if (s == "l1")
+        c.logDetail = 1;
+    else if (s == "l2")
+        c.logDetail = 2;
+    else if (s.rfind("jy", 0) == 0 || s.rfind("w", 0) == 0)
+        return;
     else {
-        static const char* const kAccepted[] = {"a1", "e1", "f1", "p1", "p2", "jf0", "ji1", "c1", "i1", "i2", "u0", "u1", "u2", "jw1", "jw2", "gw1", "gw2", "n1", "s1", "gm1", "gn2", "m1", "m2", "jp"};
+        static const char* const kAccepted[] = {
+            "a1", "e1",  "f1",  "p1",  "p2",  "jf0", "ji1", "c1",  "i1",  "i2", "u0", "u1",
+            "u2", "jw1", "jw2", "gw1", "gw2", "n1",  "s1",  "gm1", "gn2", "m1", "m2", "jp"};
         for (const char* a : kAccepted) {
             if (s == a) return;
         }
@@ -73,7 +89,8 @@ CommandText ParseCommandText(std::string_view text) {
     if (verb.size() != 1) Refuse("unknown command " + verb);
     c.command = static_cast<char>(verb[0] | 0x20);
     static const std::string kCommands = "auexlvtd";
-    if (kCommands.find(c.command) == std::string::npos) Refuse("command " + verb + " is not available");
+    if (kCommands.find(c.command) == std::string::npos)
+        Refuse("command " + verb + " is not available");
     if (c.command == 'x') c.keepPaths = true;
     bool haveArchive = false, haveBase = false;
     for (std::size_t i = 1; i < args.size(); ++i) {

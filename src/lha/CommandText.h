@@ -11,13 +11,13 @@
 namespace tolvane::lha {
 
 struct CommandText {
-    char command = 0;  // lower case: a, u, e, x, l, v, t, d
+    char command = 0;        // lower case: a, u, e, x, l, v, t, d
     bool keepPaths = false;  // -x1
     int recurse = 0;         // -r1, -r2
     std::string method = "-lh5-";
-    int logDetail = 0;  // -l1, -l2
-    std::string archive;  // CP932 path text
-    std::string baseDir;  // CP932 path text, may be empty
+    int logDetail = 0;                  // -l1, -l2
+    std::string archive;                // CP932 path text
+    std::string baseDir;                // CP932 path text, may be empty
     std::vector<std::string> patterns;  // CP932; none means every entry
 };
 

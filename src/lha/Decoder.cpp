@@ -22,7 +22,7 @@ constexpr int kMinMatch = 3;
 }
 
 class Lh5Decoder {
-public:
+  public:
     Lh5Decoder(FileReader& in, const LhaEntry& e, int dictionaryBits, const ByteSink& sink)
         : bits_(in, e.packedSize),
           entry_(e),
@@ -60,7 +60,7 @@ public:
         Flush();
     }
 
-private:
+  private:
     void Put(std::uint8_t b) {
         window_[pos_++] = b;
         if (pos_ == window_.size()) {

@@ -22,8 +22,8 @@ constexpr std::size_t kBlockTokens = 16384;
 
 // Search effort, in the spirit of a mid compression level.
 constexpr int kMaxChain = 64;
-constexpr int kGoodLength = 8;  // past this, search a quarter of the chain
-constexpr int kMaxLazy = 24;     // past this, take the match without a second look
+constexpr int kGoodLength = 8;    // past this, search a quarter of the chain
+constexpr int kMaxLazy = 24;      // past this, take the match without a second look
 constexpr int kNiceLength = 128;  // stop searching once found
 
 constexpr int kHashBits = 16;
@@ -39,7 +39,7 @@ int BitLength(std::uint32_t v) {
 
 // One block of tokens: a literal or length code and, for matches, a distance.
 class BlockWriter {
-public:
+  public:
     BlockWriter(BitWriter& bits, int dictionaryBits)
         : bits_(bits),
           positionCodes_(PositionCodes(dictionaryBits)),
@@ -82,7 +82,8 @@ public:
         } else {
             WriteLiteralLengths(litLen);
         }
-        if (posConstant >= 0 || std::all_of(posFreq.begin(), posFreq.end(), [](auto f) { return f == 0; })) {
+        if (posConstant >= 0 ||
+            std::all_of(posFreq.begin(), posFreq.end(), [](auto f) { return f == 0; })) {
             bits_.Put(positionBits_, 0);
             bits_.Put(positionBits_, static_cast<std::uint32_t>(std::max(posConstant, 0)));
         } else {
@@ -102,7 +103,7 @@ public:
         distances_.clear();
     }
 
-private:
+  private:
     static int Constant(const std::vector<std::uint32_t>& freq) {
         int symbol = -1;
         for (std::size_t s = 0; s < freq.size(); ++s) {
@@ -181,7 +182,9 @@ private:
         const auto metaCode = CanonicalCodes(metaLen);
         bits_.Put(kLiteralBits, static_cast<std::uint32_t>(n));
         for (const Run& r : runs) {
-            if (metaConstant < 0) bits_.Put(metaLen[static_cast<std::size_t>(r.meta)], metaCode[static_cast<std::size_t>(r.meta)]);
+            if (metaConstant < 0)
+                bits_.Put(metaLen[static_cast<std::size_t>(r.meta)],
+                          metaCode[static_cast<std::size_t>(r.meta)]);
             bits_.Put(r.extraBits, r.extra);
         }
     }
@@ -194,7 +197,7 @@ private:
 };
 
 class Matcher {
-public:
+  public:
     Matcher(FileReader& in, BlockWriter& out, int dictionaryBits)
         : in_(in),
           out_(out),
@@ -245,7 +248,7 @@ public:
         return r;
     }
 
-private:
+  private:
     static constexpr std::int32_t kNil = -1;
 
     std::int64_t End() const { return static_cast<std::int64_t>(end_); }

@@ -87,7 +87,8 @@ bool MatchesPatterns(const std::vector<std::string>& patterns, const std::string
     for (const std::string& raw : patterns) {
         bool absolute = false;
         std::string p;
-        for (const std::string& part : SplitStoredName(raw, &absolute)) p += (p.empty() ? "" : "/") + part;
+        for (const std::string& part : SplitStoredName(raw, &absolute))
+            p += (p.empty() ? "" : "/") + part;
         if (p == "*" || p == "*.*") return true;
         if (fnmatch(p.c_str(), name.c_str(), FNM_NOESCAPE) == 0) return true;
         if (fnmatch(p.c_str(), base.c_str(), FNM_NOESCAPE) == 0) return true;

@@ -10,7 +10,7 @@
 namespace tolvane::lha {
 namespace {
 
-constexpr std::size_t kBufferSize = 1 << 20;
+constexpr std::size_t kBufferSize = 1 << 18;
 
 std::string Why(const std::string& what, const std::string& path) {
     return what + " \"" + path + "\": " + std::strerror(errno);

@@ -12,7 +12,7 @@
 namespace tolvane::lha {
 
 class FileReader {
-public:
+  public:
     explicit FileReader(const std::string& path);  // throws kErrNoArchive / kErrRead
     ~FileReader();
     FileReader(const FileReader&) = delete;
@@ -26,7 +26,7 @@ public:
     std::uint64_t Size() const { return size_; }
     const std::string& Path() const { return path_; }
 
-private:
+  private:
     int fd_ = -1;
     std::string path_;
     std::vector<std::uint8_t> buffer_;
@@ -36,7 +36,7 @@ private:
 };
 
 class FileWriter {
-public:
+  public:
     // Creates or truncates `path` with `mode`.
     FileWriter(const std::string& path, unsigned mode);
     ~FileWriter();
@@ -51,7 +51,7 @@ public:
     void Close();  // flushes; throws on a failed write
     const std::string& Path() const { return path_; }
 
-private:
+  private:
     int fd_ = -1;
     std::string path_;
     std::vector<std::uint8_t> pending_;

@@ -16,7 +16,7 @@ void SetTime(const std::string& path, std::int64_t mtime);
 // A file written under a temporary name in its folder; Commit renames it into
 // place, and a PendingFile destroyed uncommitted removes itself.
 class PendingFile {
-public:
+  public:
     explicit PendingFile(const std::string& finalPath);
     ~PendingFile();
     void Write(const std::uint8_t* data, std::size_t size) { writer_->Write(data, size); }
@@ -24,7 +24,7 @@ public:
     void Commit(unsigned mode, std::int64_t mtime);
     const std::string& TempPath() const { return tempPath_; }
 
-private:
+  private:
     std::string finalPath_;
     std::string tempPath_;
     std::unique_ptr<FileWriter> writer_;

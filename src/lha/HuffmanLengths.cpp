@@ -43,7 +43,8 @@ std::vector<std::uint8_t> HuffmanLengths(const std::vector<std::uint32_t>& freq,
     std::vector<std::uint32_t> count(static_cast<std::size_t>(maxLength) + 1, 0);
     for (std::size_t i = 0; i < used.size(); ++i) ++count[std::min(depth[i], maxLength)];
     std::uint64_t space = 0;
-    for (int len = 1; len <= maxLength; ++len) space += static_cast<std::uint64_t>(count[len]) << (maxLength - len);
+    for (int len = 1; len <= maxLength; ++len)
+        space += static_cast<std::uint64_t>(count[len]) << (maxLength - len);
     const std::uint64_t full = std::uint64_t{1} << maxLength;
     while (space > full) {
         --count[maxLength];
@@ -62,7 +63,8 @@ std::vector<std::uint8_t> HuffmanLengths(const std::vector<std::uint32_t>& freq,
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return freq[a] > freq[b]; });
     std::size_t k = 0;
     for (int len = 1; len <= maxLength; ++len) {
-        for (std::uint32_t c = 0; c < count[len]; ++c) lengths[order[k++]] = static_cast<std::uint8_t>(len);
+        for (std::uint32_t c = 0; c < count[len]; ++c)
+            lengths[order[k++]] = static_cast<std::uint8_t>(len);
     }
     return lengths;
 }

@@ -14,11 +14,13 @@ bool HuffmanTable::Build(const std::uint8_t* lengths, int count) {
     countOf_[0] = 0;
     // Complete: the codes fill the whole space exactly.
     std::uint32_t space = 0;
-    for (int len = 1; len <= kMaxLength; ++len) space += static_cast<std::uint32_t>(countOf_[len]) << (kMaxLength - len);
+    for (int len = 1; len <= kMaxLength; ++len)
+        space += static_cast<std::uint32_t>(countOf_[len]) << (kMaxLength - len);
     if (space != (1u << kMaxLength)) return false;
 
     std::array<std::uint16_t, kMaxLength + 2> offset{};
-    for (int len = 1; len <= kMaxLength; ++len) offset[len + 1] = static_cast<std::uint16_t>(offset[len] + countOf_[len]);
+    for (int len = 1; len <= kMaxLength; ++len)
+        offset[len + 1] = static_cast<std::uint16_t>(offset[len] + countOf_[len]);
     sorted_.assign(offset[kMaxLength + 1], 0);
     for (int s = 0; s < count; ++s) {
         if (lengths[s] != 0) sorted_[offset[lengths[s]]++] = static_cast<std::uint16_t>(s);

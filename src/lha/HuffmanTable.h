@@ -11,7 +11,7 @@
 namespace tolvane::lha {
 
 class HuffmanTable {
-public:
+  public:
     static constexpr int kMaxLength = 16;
 
     // False when the lengths do not form a complete prefix code.
@@ -30,7 +30,7 @@ public:
         return DecodeLong(in, peek);
     }
 
-private:
+  private:
     static constexpr int kFastBits = 10;
     int DecodeLong(BitReader& in, std::uint32_t peek) const;
 

@@ -7,7 +7,7 @@
 namespace tolvane::lha {
 namespace {
 
-constexpr std::size_t kBaseSize = 21;       // bytes every level shares
+constexpr std::size_t kBaseSize = 21;          // bytes every level shares
 constexpr std::size_t kMaxExtTotal = 1 << 20;  // a sane bound for level-1 chains
 
 std::uint16_t Le16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
@@ -24,7 +24,9 @@ void Put32(std::vector<std::uint8_t>& v, std::uint32_t x) {
     Put16(v, x >> 16);
 }
 
-[[noreturn]] void Bad(const std::string& why) { throw LhaError(kErrBadHeader, "damaged header: " + why); }
+[[noreturn]] void Bad(const std::string& why) {
+    throw LhaError(kErrBadHeader, "damaged header: " + why);
+}
 
 bool IsLead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 

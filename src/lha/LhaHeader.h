@@ -11,10 +11,10 @@
 namespace tolvane::lha {
 
 struct LhaEntry {
-    std::string method;  // "-lh5-" and the like
+    std::string method;            // "-lh5-" and the like
     std::uint64_t packedSize = 0;  // the body alone
     std::uint64_t originalSize = 0;
-    std::int64_t mtime = 0;  // seconds since 1970
+    std::int64_t mtime = 0;         // seconds since 1970
     std::uint8_t attribute = 0x20;  // MS-DOS attribute
     int level = 2;
     std::uint8_t osId = 'U';

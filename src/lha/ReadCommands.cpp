@@ -126,7 +126,8 @@ void ExtractArchive(const CommandText& c, Reply& reply) {
         }
     });
     // Folder times last: writing their files would have changed them.
-    for (auto it = folderTimes.rbegin(); it != folderTimes.rend(); ++it) SetTime(it->path, it->mtime);
+    for (auto it = folderTimes.rbegin(); it != folderTimes.rend(); ++it)
+        SetTime(it->path, it->mtime);
 }
 
 }  // namespace tolvane::lha

@@ -9,7 +9,7 @@
 namespace tolvane::lha {
 
 class Reply {
-public:
+  public:
     void Line(const std::string& cp932) {
         text_ += cp932;
         text_ += '\n';
@@ -18,7 +18,7 @@ public:
     int Code() const { return code_; }
     const std::string& Text() const { return text_; }
 
-private:
+  private:
     std::string text_;
     int code_ = kOk;
 };

@@ -26,7 +26,7 @@ namespace {
 constexpr std::uint64_t kMaxEntrySize = 0xFFFFFFFFull;  // the header's 32-bit sizes
 
 struct Item {
-    std::string path;  // UTF-8
+    std::string path;                     // UTF-8
     std::vector<std::string> components;  // CP932
     bool directory = false;
     struct stat st {};
@@ -53,8 +53,8 @@ std::vector<std::string> SortedNames(const std::string& folder) {
     return names;
 }
 
-void Collect(const CommandText& c, const std::string& folder, const std::vector<std::string>& prefix,
-             std::vector<Item>& items, Reply& reply) {
+void Collect(const CommandText& c, const std::string& folder,
+             const std::vector<std::string>& prefix, std::vector<Item>& items, Reply& reply) {
     for (const std::string& name : SortedNames(folder)) {
         Item item;
         item.path = folder + "/" + name;
@@ -199,7 +199,8 @@ void AddToArchive(const CommandText& c, Reply& reply) {
     PendingFile pending(archive);
     FileWriter& out = pending.Writer();
     if (Exists(archive)) {
-        CopyEntries(archive, out, reply, [&](const LhaEntry& e) { return names.count(e.DisplayName()) == 0; });
+        CopyEntries(archive, out, reply,
+                    [&](const LhaEntry& e) { return names.count(e.DisplayName()) == 0; });
     }
     for (const Item& item : items) AddItem(c, item, out, reply);
     const std::uint8_t end = 0;

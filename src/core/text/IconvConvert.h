@@ -9,7 +9,7 @@
 namespace tolvane {
 
 class EIconvError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
