@@ -6,7 +6,10 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "CopyProgressForm.h"
+#include "archiver/LibLhaCt.h"
 #include "controls/HouseFonts.h"
+#include "jobs/Jobs.h"
 #include "jobs/LanFolder.h"
 #include "jobs/ShellTexts.h"
 #include "settings/Settings.h"
@@ -61,8 +64,10 @@ TTolvaneForm::TTolvaneForm(const std::string& applicationTitle,
                            const std::vector<std::string>& args, const std::string& programFolder,
                            QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      Steps(*this, State, Job) {
     BuildControls();
+    LibLha = std::make_unique<TLibLha>();
 
     ProgramFolder = programFolder;
     Ini = std::make_unique<IniFile>(ProgramFolder + "\\Tolvane.ini");
@@ -81,6 +86,22 @@ TTolvaneForm::TTolvaneForm(const std::string& applicationTitle,
 
     ApplyMode();
     LoadFormPosition();
+
+    Steps.ProgramFolder = ProgramFolder;
+    Steps.LibLha = LibLha.get();
+    Steps.ReadJobParameters = [this] {
+        try {
+            ReadJobParameters();
+        } catch (const ECp932Error&) {
+            // The job's own checks reported it; a step keeps the last values.
+        }
+        Steps.ProbeContent = ProbeContent();
+    };
+    Steps.DialUp = [this] { return DialUp(); };
+    Steps.HangUp = [this] { HangUp(); };
+    Steps.CreateCopyProgress = [this]() -> std::unique_ptr<CopyProgressWindow> {
+        return std::make_unique<TCopyProgressForm>(this);
+    };
 }
 
 TTolvaneForm::~TTolvaneForm() { SaveFormPosition(); }
@@ -385,7 +406,7 @@ void TTolvaneForm::SetPanelsEnabled(bool enabled) {
     }
 }
 
-bool TTolvaneForm::IsLanFolder(const std::string& destination) const {
+std::string TTolvaneForm::ProbeContent() const {
     std::string probe;
     if (NETForm != nullptr) {
         for (int i = 0; i < NETForm->LibCBox1->count(); ++i) {
@@ -395,8 +416,16 @@ bool TTolvaneForm::IsLanFolder(const std::string& destination) const {
             }
         }
     }
-    return tolvane::IsLanFolder(destination, ProgramFolder, probe);
+    return probe;
 }
+
+bool TTolvaneForm::IsLanFolder(const std::string& destination) const {
+    return tolvane::IsLanFolder(destination, ProgramFolder, ProbeContent());
+}
+
+bool TTolvaneForm::DialUp() { return !Job.JobDialCheck || Job.JobDialEntry.empty(); }
+
+void TTolvaneForm::HangUp() {}
 
 void TTolvaneForm::RunJob(const std::vector<JobStep>& steps) {
     JobFrameOptions options;
@@ -465,11 +494,34 @@ void TTolvaneForm::ShowInformation(const std::string& text) {
     box.exec();
 }
 
-// The receive and send jobs bring their own checks and steps; until they are
-// bound the start buttons run the bare frame, so the settings are saved and
-// the log file is written as for any job.
-void TTolvaneForm::LibBtBtn2Click() { RunJob({}); }
-void TTolvaneForm::LibBtBtn1Click() { RunJob({}); }
+void TTolvaneForm::LibBtBtn2Click() {
+    try {
+        ReadJobParameters();
+    } catch (const ECp932Error& e) {
+        ShowWarning(Sj(e.what()));
+        return;
+    }
+    if (const std::string problem = ReceiveJobProblem(Job); !problem.empty()) {
+        ShowWarning(problem);
+        return;
+    }
+    RunJob(ReceiveJobSteps(Steps, Roads));
+}
+
+void TTolvaneForm::LibBtBtn1Click() {
+    try {
+        ReadJobParameters();
+    } catch (const ECp932Error& e) {
+        ShowWarning(Sj(e.what()));
+        return;
+    }
+    const bool lan = IsLanFolder(Job.JobFtpServer + Job.JobFtpFolder);
+    if (const std::string problem = SendJobProblem(Job, lan); !problem.empty()) {
+        ShowWarning(problem);
+        return;
+    }
+    RunJob(SendJobSteps(Steps, Roads));
+}
 
 void TTolvaneForm::CloseButtonClick() { close(); }
 
@@ -481,11 +533,27 @@ void TTolvaneForm::ProButtonClick() {
     }
 }
 
-void TTolvaneForm::Button1Click() {}
-void TTolvaneForm::Button2Click() {}
-void TTolvaneForm::Button4Click() {}
-void TTolvaneForm::Button7Click() {}
-void TTolvaneForm::Button8Click() {}
+// A step button runs its step by itself, as a fresh start.
+void TTolvaneForm::RunSingleStep(const std::function<void()>& step) {
+    State.AbortRequested = false;
+    step();
+}
+
+void TTolvaneForm::Button1Click() {
+    RunSingleStep([this] { DownloadStep(Steps, Roads); });
+}
+void TTolvaneForm::Button2Click() {
+    RunSingleStep([this] { ExtractStep(Steps); });
+}
+void TTolvaneForm::Button4Click() {
+    RunSingleStep([this] { CleanUpStep(Steps); });
+}
+void TTolvaneForm::Button7Click() {
+    RunSingleStep([this] { CompressStep(Steps); });
+}
+void TTolvaneForm::Button8Click() {
+    RunSingleStep([this] { UploadStep(Steps, Roads); });
+}
 
 void TTolvaneForm::LibCChk1Click() {
     if (LibCChk1->isChecked() && POPForm != nullptr) POPForm->exec();

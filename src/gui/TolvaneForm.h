@@ -18,6 +18,8 @@
 #include "jobs/JobFrame.h"
 #include "jobs/JobHost.h"
 #include "jobs/JobParameters.h"
+#include "package/StepContext.h"
+#include "package/Steps.h"
 #include "settings/IniFile.h"
 
 namespace tolvane::gui {
@@ -96,6 +98,18 @@ class TTolvaneForm : public QWidget, public FrameHost {
     TPOPForm* POPForm = nullptr;
     TNETForm* NETForm = nullptr;
 
+    // The archiver component and the steps' shared context.
+    std::unique_ptr<TLibLha> LibLha;
+    StepContext Steps;
+    InternetRoads Roads;
+
+    // Dial-up before and after a network step; with no dial-up entry
+    // configured there is nothing to open and both succeed.
+    bool DialUp();
+    void HangUp();
+
+    // Copies the fields into Job. Throws ECp932Error naming a field text
+    // that has no Shift-JIS form.
     void ReadJobParameters();
     void SetPanelsEnabled(bool enabled) override;
     bool IsLanFolder(const std::string& destination) const;
@@ -150,6 +164,8 @@ class TTolvaneForm : public QWidget, public FrameHost {
     void ApplyCompactLayout();
     void ChooseFolder(TLibEdit* field, const QString& caption);
     void FormShow();
+    void RunSingleStep(const std::function<void()>& step);
+    std::string ProbeContent() const;
 
     bool shownOnce_ = false;
     std::vector<std::string> logLines_;  // the log list's exact CP932 bytes

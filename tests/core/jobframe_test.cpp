@@ -1,45 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "RecordingHost.h"
 #include "TestUtil.h"
 #include "jobs/CommandLine.h"
 #include "jobs/JobFrame.h"
 #include "jobs/ShellTexts.h"
 
 using namespace tolvane;
-
-namespace {
-
-// Records the frame's calls in order, as one line each.
-class RecordingHost : public FrameHost {
-  public:
-    std::vector<std::string> calls;
-    std::vector<std::string> log;
-
-    void SetProLabel1(const std::string& t) override { calls.push_back("label1 " + t); }
-    void SetProLabel2(const std::string& t) override { calls.push_back("label2 " + t); }
-    void AddLog(const std::string& line) override { log.push_back(line); }
-    void SetProgressPanelColor(PanelColor c) override {
-        calls.push_back(c == PanelColor::Red ? "red" : "silver");
-    }
-    void ProcessMessages() override {}
-    void SaveSettings() override { calls.push_back("save"); }
-    void SetPanelsEnabled(bool e) override { calls.push_back(e ? "enable" : "disable"); }
-    void ShowProgressPanel() override { calls.push_back("progress"); }
-    void ShowProButton(const std::string& c, bool focus) override {
-        calls.push_back("button " + c + (focus ? " focus" : ""));
-    }
-    void HideProButton() override { calls.push_back("hide"); }
-    void ClearLog() override {
-        calls.push_back("clear");
-        log.clear();
-    }
-    std::vector<std::string> LogLines() const override { return log; }
-    void Beep() override { calls.push_back("beep"); }
-    void ShowWarning(const std::string& t) override { calls.push_back("warning " + t); }
-    void ShowInformation(const std::string& t) override { calls.push_back("info " + t); }
-};
-
-}  // namespace
+using tolvane::test::RecordingHost;
 
 class JobFrameTest : public testing::Test {
   protected:

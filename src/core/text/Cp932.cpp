@@ -69,6 +69,8 @@ std::string FsPath(std::string_view cp932) {
     return path;
 }
 
+std::string Sj(std::string_view utf8) { return Utf8ToCp932(utf8); }
+
 QString FsQPath(std::string_view cp932) { return QString::fromStdString(FsPath(cp932)); }
 
 }  // namespace tolvane

@@ -34,6 +34,9 @@ std::string QStringToCp932(const QString& text);  // throws ECp932Error
 // of the system's own texts mapped to "/" only after decoding, so the 0x5C
 // trail byte of a double-byte character is never taken for a separator.
 std::string FsPath(std::string_view cp932);
+
+// A fixed text of the system, written in UTF-8 in the source, as CP932.
+std::string Sj(std::string_view utf8);
 QString FsQPath(std::string_view cp932);
 
 }  // namespace tolvane
