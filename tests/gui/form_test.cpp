@@ -5,53 +5,17 @@
 #include <QTest>
 #include <QTimer>
 
+#include "FormTestUtil.h"
 #include "TestUtil.h"
 #include "TolvaneForm.h"
 #include "jobs/ShellTexts.h"
 
 using namespace tolvane;
 using namespace tolvane::gui;
+using tolvane::test::ModalAnswerer;
+using tolvane::test::Window;
 
 namespace {
-
-// Answers every modal box that comes up (message boxes, the settings
-// dialogs) and remembers what they said.
-class ModalAnswerer {
-  public:
-    QStringList texts;
-    ModalAnswerer() {
-        timer_.setInterval(10);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal == nullptr) return;
-            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                texts << box->text();
-                box->accept();
-            } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-                texts << dialog->windowTitle();
-                dialog->close();
-            }
-        });
-        timer_.start();
-    }
-
-  private:
-    QTimer timer_;
-};
-
-struct Window {
-    QTemporaryDir dir;
-    std::unique_ptr<TTolvaneForm> form;
-    Window(const char* title, std::vector<std::string> args = {}) {
-        form = std::make_unique<TTolvaneForm>(title, args, test::Folder(dir));
-        auto* pop = new TPOPForm(form.get());
-        auto* net = new TNETForm(form.get());
-        form->AttachDialogs(pop, net);
-        form->show();
-        QApplication::processEvents();
-    }
-    QString File(const char* name) const { return dir.path() + "/" + name; }
-};
 
 struct Placement {
     const char* name;

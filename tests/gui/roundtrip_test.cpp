@@ -1,0 +1,122 @@
+// A folder sent by the real sending window into a LAN folder and received by
+// the real receiving window, compared byte for byte.
+
+#include <gtest/gtest.h>
+
+#include <QDirIterator>
+#include <QTest>
+#include <map>
+
+#include "FormTestUtil.h"
+#include "jobs/ShellTexts.h"
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+std::map<QString, std::string> Tree(const QString& root) {
+    std::map<QString, std::string> tree;
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString p = it.next();
+        tree[QDir(root).relativeFilePath(p)] = QFileInfo(p).isDir() ? "/" : ReadFile(p);
+    }
+    return tree;
+}
+
+void Write(const QString& path, const std::string& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    WriteFile(path, bytes);
+}
+
+class WindowRoundTrip : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString send = dir.path() + QStringLiteral(u"/送信データ");
+    QString lan = dir.path() + QStringLiteral(u"/共有");
+    QString save = dir.path() + QStringLiteral(u"/受信データ");
+
+    void SetUp() override {
+        std::string text;
+        for (int i = 0; i < 5000; ++i) text += Sj("行") + std::to_string(i) + "\r\n";
+        Write(send + QStringLiteral(u"/報告書.txt"), text);
+        Write(send + QStringLiteral(u"/表示/能力/ソフト.csv"), "a,b\r\n1,2\r\n");
+        Write(send + "/empty.dat", "");
+        Write(send + "/nested/a/b/c/deep.bin", std::string(70000, '\x5C'));
+        QDir().mkpath(send + QStringLiteral(u"/空フォルダ"));
+        QDir().mkpath(lan);
+    }
+
+    // Fills the sending window and presses "送信開始"; returns what the boxes said.
+    QStringList Send(Window& w, const QString& password) {
+        ModalAnswerer answers;
+        w.form->UserEdit->setText(QStringLiteral(u"山田"));
+        w.form->PassEdit->setText(password);
+        w.form->Edit1->setText(send);
+        w.form->Edit3->setText(lan);
+        w.form->Edit4->clear();
+        QTest::mouseClick(w.form->LibBtBtn1, Qt::LeftButton);
+        return answers.texts;
+    }
+    QStringList Receive(Window& w, const QString& password) {
+        ModalAnswerer answers;
+        w.form->UserEdit->setText(QStringLiteral(u"山田"));
+        w.form->PassEdit->setText(password);
+        w.form->Edit7->setText(lan);
+        w.form->Edit2->setText(save);
+        QTest::mouseClick(w.form->LibBtBtn2, Qt::LeftButton);
+        return answers.texts;
+    }
+};
+
+}  // namespace
+
+TEST_F(WindowRoundTrip, SendThenReceiveGivesTheSameTree) {
+    Window sender(kSendTitle);
+    EXPECT_EQ(Send(sender, "pw"), QStringList{QStringLiteral(u"処理は完了しました。")});
+    EXPECT_TRUE(QFile::exists(lan + QStringLiteral(u"/山田")));
+    EXPECT_EQ(sender.form->ProButton->text(), QStringLiteral(u"閉じる"));
+
+    Window receiver(kReceiveTitle);
+    EXPECT_EQ(Receive(receiver, "pw"), QStringList{QStringLiteral(u"処理は完了しました。")});
+    EXPECT_EQ(Tree(save), Tree(send));
+    const QString log = Cp932ToQString(ReadFile(receiver.File("Tolvane.log")));
+    EXPECT_TRUE(log.startsWith(QStringLiteral(u"ダウンロード中\r\n") + lan + "\r\n"));
+    EXPECT_TRUE(log.endsWith(QStringLiteral(u"ワーク消去中\r\n処理完了\r\n\r\n")));
+    EXPECT_EQ(receiver.form->Memo1->toPlainText().split('\n').size(), log.count("\r\n"));
+}
+
+TEST_F(WindowRoundTrip, AWrongPasswordIsRefusedAndTheSaveFolderStays) {
+    Window sender(kSendTitle);
+    Send(sender, "right");
+    Write(save + "/mine.txt", "mine");
+    Window receiver(kReceiveTitle);
+    EXPECT_EQ(Receive(receiver, "wrong"), QStringList{QStringLiteral(u"処理を中止しました。")});
+    EXPECT_EQ(receiver.form->LibPanel1->Color(), QColor(255, 0, 0));
+    EXPECT_EQ(receiver.form->ProLabel1->text(), QStringLiteral(u"処理中止"));
+    EXPECT_TRUE(receiver.form->Memo1->toPlainText().contains(QStringLiteral(u"パスワードが違います。")));
+    EXPECT_EQ(Tree(save), (std::map<QString, std::string>{{"mine.txt", "mine"}}));
+}
+
+TEST_F(WindowRoundTrip, MissingEntriesAreWarnedFirstOnly) {
+    {
+        Window receiver(kReceiveTitle);
+        ModalAnswerer answers;
+        receiver.form->UserEdit->clear();
+        receiver.form->PassEdit->clear();
+        QTest::mouseClick(receiver.form->LibBtBtn2, Qt::LeftButton);
+        EXPECT_EQ(answers.texts, QStringList{QStringLiteral(u"ユーザＩＤが未設定です。")});
+        EXPECT_FALSE(QFile::exists(receiver.File("Tolvane.ini")));  // nothing saved
+    }
+
+    Window sender(kSendTitle);
+    ModalAnswerer more;
+    sender.form->UserEdit->setText("U");
+    sender.form->PassEdit->setText("p");
+    sender.form->Edit3->setText("ftp.example.com");  // no folder: the FTP entries count
+    sender.form->Edit4->setText("/");
+    QTest::mouseClick(sender.form->LibBtBtn1, Qt::LeftButton);
+    EXPECT_EQ(more.texts, QStringList{QStringLiteral(u"送信先ＦＴＰユーザＩＤが未設定です。")});
+}
