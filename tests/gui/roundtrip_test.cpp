@@ -32,7 +32,7 @@ void Write(const QString& path, const std::string& bytes) {
 }
 
 class WindowRoundTrip : public testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     QString send = dir.path() + QStringLiteral(u"/送信データ");
     QString lan = dir.path() + QStringLiteral(u"/共有");
@@ -96,7 +96,8 @@ TEST_F(WindowRoundTrip, AWrongPasswordIsRefusedAndTheSaveFolderStays) {
     EXPECT_EQ(Receive(receiver, "wrong"), QStringList{QStringLiteral(u"処理を中止しました。")});
     EXPECT_EQ(receiver.form->LibPanel1->Color(), QColor(255, 0, 0));
     EXPECT_EQ(receiver.form->ProLabel1->text(), QStringLiteral(u"処理中止"));
-    EXPECT_TRUE(receiver.form->Memo1->toPlainText().contains(QStringLiteral(u"パスワードが違います。")));
+    EXPECT_TRUE(
+        receiver.form->Memo1->toPlainText().contains(QStringLiteral(u"パスワードが違います。")));
     EXPECT_EQ(Tree(save), (std::map<QString, std::string>{{"mine.txt", "mine"}}));
 }
 
