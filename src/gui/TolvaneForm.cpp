@@ -347,55 +347,60 @@ void TTolvaneForm::ApplyCompactLayout() {
     CloseButton1->move(CloseButton1->x(), CloseButton2->y());
 }
 
+SettingsValues TTolvaneForm::ReadFields() const {
+    SettingsValues v;
+    v.User = S(UserEdit);
+    v.Pass = S(PassEdit);
+    v.WriteDir = S(Edit2);
+    v.CopyURL = S(Edit7);
+    v.ReadDir = S(Edit1);
+    v.FTPServer = S(Edit3);
+    v.FTPDir = S(Edit4);
+    v.FTPUser = S(Edit5);
+    v.FTPPass = S(Edit6);
+    v.POPCheck = LibCChk1->isChecked();
+    if (POPForm != nullptr) {
+        v.POPServer = S(POPForm->Edit11);
+        v.POPUser = S(POPForm->Edit12);
+        v.POPPass = S(POPForm->Edit13);
+    }
+    v.NETCheck = LibCChk2->isChecked();
+    if (NETForm != nullptr) {
+        v.NETServer = S(NETForm->LibCBox1->currentText());
+        v.NETUser = S(NETForm->Edit12);
+        v.NETPass = S(NETForm->Edit13);
+    }
+    return v;
+}
+
 void TTolvaneForm::SaveSettings() {
     try {
-        SettingsValues v;
-        v.User = S(UserEdit);
-        v.Pass = S(PassEdit);
-        v.WriteDir = S(Edit2);
-        v.CopyURL = S(Edit7);
-        v.ReadDir = S(Edit1);
-        v.FTPServer = S(Edit3);
-        v.FTPDir = S(Edit4);
-        v.FTPUser = S(Edit5);
-        v.FTPPass = S(Edit6);
-        v.POPCheck = LibCChk1->isChecked();
-        if (POPForm != nullptr) {
-            v.POPServer = S(POPForm->Edit11);
-            v.POPUser = S(POPForm->Edit12);
-            v.POPPass = S(POPForm->Edit13);
-        }
-        v.NETCheck = LibCChk2->isChecked();
-        if (NETForm != nullptr) {
-            v.NETServer = S(NETForm->LibCBox1->currentText());
-            v.NETUser = S(NETForm->Edit12);
-            v.NETPass = S(NETForm->Edit13);
-        }
-        SaveSettingsValues(*Ini, Caption(), v);
+        SaveSettingsValues(*Ini, Caption(), ReadFields());
     } catch (...) {
         // Not saving the settings never stops a job.
     }
 }
 
 void TTolvaneForm::ReadJobParameters() {
-    Job.JobUser = S(UserEdit);
-    Job.JobPassword = S(PassEdit);
-    Job.JobSendFolder = S(Edit1);
-    Job.JobReceiveAddress = S(Edit7);
-    Job.JobSaveFolder = S(Edit2);
-    Job.JobFtpServer = S(Edit3);
-    Job.JobFtpFolder = S(Edit4);
-    Job.JobFtpUser = S(Edit5);
-    Job.JobFtpPassword = S(Edit6);
-    Job.JobPopCheck = LibCChk1->isChecked();
-    Job.JobPopServer = POPForm ? S(POPForm->Edit11) : std::string();
-    Job.JobPopUser = POPForm ? S(POPForm->Edit12) : std::string();
-    Job.JobPopPassword = POPForm ? S(POPForm->Edit13) : std::string();
-    Job.JobDialCheck = LibCChk2->isChecked();
-    Job.JobDialEntry = NETForm ? S(NETForm->LibCBox1->currentText()) : std::string();
-    if (Job.JobDialEntry == kLanConnection) Job.JobDialEntry.clear();
-    Job.JobDialUser = NETForm ? S(NETForm->Edit12) : std::string();
-    Job.JobDialPassword = NETForm ? S(NETForm->Edit13) : std::string();
+    const SettingsValues v = ReadFields();
+    Job.JobUser = v.User;
+    Job.JobPassword = v.Pass;
+    Job.JobSendFolder = v.ReadDir;
+    Job.JobReceiveAddress = v.CopyURL;
+    Job.JobSaveFolder = v.WriteDir;
+    Job.JobFtpServer = v.FTPServer;
+    Job.JobFtpFolder = v.FTPDir;
+    Job.JobFtpUser = v.FTPUser;
+    Job.JobFtpPassword = v.FTPPass;
+    Job.JobPopCheck = v.POPCheck;
+    Job.JobPopServer = v.POPServer;
+    Job.JobPopUser = v.POPUser;
+    Job.JobPopPassword = v.POPPass;
+    Job.JobDialCheck = v.NETCheck;
+    // "ＬＡＮ接続" stands for no dial-up entry.
+    Job.JobDialEntry = v.NETServer == kLanConnection ? std::string() : v.NETServer;
+    Job.JobDialUser = v.NETUser;
+    Job.JobDialPassword = v.NETPass;
     Job.DownloadWord = S(QStringLiteral(u"ダウンロード"));
     Job.UploadWord = S(QStringLiteral(u"アップロード"));
 }

@@ -21,6 +21,7 @@
 #include "package/StepContext.h"
 #include "package/Steps.h"
 #include "settings/IniFile.h"
+#include "settings/Settings.h"
 
 namespace tolvane::gui {
 
@@ -164,6 +165,7 @@ class TTolvaneForm : public QWidget, public FrameHost {
     void ApplyCompactLayout();
     void ChooseFolder(TLibEdit* field, const QString& caption);
     void FormShow();
+    SettingsValues ReadFields() const;  // throws ECp932Error
     void RunSingleStep(const std::function<void()>& step);
     std::string ProbeContent() const;
 

@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <exception>
+#include <functional>
+#include <stdexcept>
 
 #include "archiver/LibLha32.h"
 #include "archiver/LibLhaCt.h"
@@ -74,6 +76,23 @@ std::string CopyWithLabels(StepContext& ctx, const std::string& source, const st
     }
 }
 
+// The internet route of a network step: the dial-up line around `deliver`,
+// which returns the outcome word after `word` or throws on an error.
+std::string InternetRoute(StepContext& ctx, const std::string& word,
+                          const std::function<std::string()>& deliver) {
+    std::string outcome;
+    try {
+        if (!ctx.DialUp || !ctx.DialUp()) throw std::runtime_error("no connection");
+        outcome = word + deliver();
+        if (outcome != word + Sj("完了")) ctx.Fail(outcome);
+    } catch (const std::exception&) {
+        outcome = word + Sj("エラー");
+        ctx.Fail(outcome);
+    }
+    if (ctx.HangUp) ctx.HangUp();
+    return outcome;
+}
+
 // Deletes the top-level files of the save folder; hidden files, folders and
 // everything below them stay.
 void EmptySaveFolder(const std::string& folderUtf8) {
@@ -108,22 +127,11 @@ void DownloadStep(StepContext& ctx, const InternetRoads& roads) {
     if (IsFile(lanSource)) {
         outcome = CopyWithLabels(ctx, lanSource, ctx.ProgramFolder, word);
     } else {
-        try {
-            if (!ctx.DialUp || !ctx.DialUp()) throw std::runtime_error("no connection");
+        outcome = InternetRoute(ctx, word, [&] {
             if (!roads.FetchUrlToFile) throw std::runtime_error("no HTTP fetch");
             roads.FetchUrlToFile(ctx, url, ctx.PackageFile());
-            if (ctx.State.AbortRequested) {
-                outcome = word + Sj("中止");
-                ctx.Fail(outcome);
-            } else {
-                outcome = word + Sj("完了");
-                ctx.Host.SetProLabel1(outcome);
-            }
-        } catch (const std::exception&) {
-            outcome = word + Sj("エラー");
-            ctx.Fail(outcome);
-        }
-        if (ctx.HangUp) ctx.HangUp();
+            return ctx.State.AbortRequested ? Sj("中止") : Sj("完了");
+        });
     }
     if (outcome == word + Sj("完了")) ctx.Host.SetProLabel1(outcome);
     ctx.Outcome(outcome);
@@ -291,17 +299,10 @@ void UploadStep(StepContext& ctx, const InternetRoads& roads) {
     if (IsLanFolder(destination, ctx.ProgramFolder, ctx.ProbeContent)) {
         outcome = CopyWithLabels(ctx, package, destination, word);
     } else {
-        try {
-            if (!ctx.DialUp || !ctx.DialUp()) throw std::runtime_error("no connection");
+        outcome = InternetRoute(ctx, word, [&] {
             if (!roads.UploadByFtp) throw std::runtime_error("no FTP upload");
-            const std::string result = roads.UploadByFtp(ctx, package);
-            outcome = word + result;
-            if (result != Sj("完了")) ctx.Fail(outcome);
-        } catch (const std::exception&) {
-            outcome = word + Sj("エラー");
-            ctx.Fail(outcome);
-        }
-        if (ctx.HangUp) ctx.HangUp();
+            return roads.UploadByFtp(ctx, package);
+        });
     }
     if (outcome == word + Sj("完了")) ctx.Host.SetProLabel1(outcome);
     ctx.Outcome(outcome);
