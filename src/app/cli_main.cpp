@@ -1,6 +1,6 @@
 // The command-line tool on the same core as the windows:
 //   tolvane-cli send    --user U --password P --folder DIR --to LANFOLDER
-//   tolvane-cli receive --user U --password P --from LANFOLDER --save DIR
+//   tolvane-cli receive --user U --password P --from LANFOLDER|URL --save DIR
 //   tolvane-cli pack    --user U --password P --folder DIR --package FILE
 //   tolvane-cli unpack  --password P --package FILE --save DIR
 //   tolvane-cli demo    [SAMPLEFOLDER]
@@ -23,6 +23,7 @@
 #include "jobs/CommandLine.h"
 #include "jobs/Jobs.h"
 #include "jobs/LanFolder.h"
+#include "net/HttpFetch.h"
 #include "text/Cp932.h"
 
 using namespace tolvane;
@@ -60,6 +61,8 @@ struct Runner {
         ctx.ReadJobParameters = [] {};
         ctx.DialUp = [] { return true; };
         ctx.HangUp = [] {};
+        roads.FetchUrlToFile = [](StepContext& c, const std::string& url,
+                                  const std::string& target) { FetchUrlToFile(c, url, target); };
     }
     // Runs `steps` in the frame; true when the job completed.
     bool Run(const std::vector<JobStep>& steps) {

@@ -12,6 +12,7 @@
 #include "jobs/Jobs.h"
 #include "jobs/LanFolder.h"
 #include "jobs/ShellTexts.h"
+#include "net/HttpFetch.h"
 #include "settings/Settings.h"
 #include "text/Cp932.h"
 
@@ -99,6 +100,9 @@ TTolvaneForm::TTolvaneForm(const std::string& applicationTitle,
     };
     Steps.DialUp = [this] { return DialUp(); };
     Steps.HangUp = [this] { HangUp(); };
+    Roads.FetchUrlToFile = [](StepContext& ctx, const std::string& url, const std::string& target) {
+        FetchUrlToFile(ctx, url, target);
+    };
     Steps.CreateCopyProgress = [this]() -> std::unique_ptr<CopyProgressWindow> {
         return std::make_unique<TCopyProgressForm>(this);
     };

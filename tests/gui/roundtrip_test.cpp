@@ -9,6 +9,7 @@
 
 #include "FormTestUtil.h"
 #include "jobs/ShellTexts.h"
+#include "net/HttpServerFixture.h"
 
 using namespace tolvane;
 using namespace tolvane::test;
@@ -81,7 +82,7 @@ TEST_F(WindowRoundTrip, SendThenReceiveGivesTheSameTree) {
 
     Window receiver(kReceiveTitle);
     EXPECT_EQ(Receive(receiver, "pw"), QStringList{QStringLiteral(u"処理は完了しました。")});
-    EXPECT_EQ(Tree(save), Tree(send));
+    EXPECT_TRUE(Tree(save) == Tree(send)) << "the received tree differs";
     const QString log = Cp932ToQString(ReadFile(receiver.File("Tolvane.log")));
     EXPECT_TRUE(log.startsWith(QStringLiteral(u"ダウンロード中\r\n") + lan + "\r\n"));
     EXPECT_TRUE(log.endsWith(QStringLiteral(u"ワーク消去中\r\n処理完了\r\n\r\n")));
@@ -120,4 +121,28 @@ TEST_F(WindowRoundTrip, MissingEntriesAreWarnedFirstOnly) {
     sender.form->Edit4->setText("/");
     QTest::mouseClick(sender.form->LibBtBtn1, Qt::LeftButton);
     EXPECT_EQ(more.texts, QStringList{QStringLiteral(u"送信先ＦＴＰユーザＩＤが未設定です。")});
+}
+
+TEST_F(WindowRoundTrip, TheReceivingWindowFetchesOverHttp) {
+    HttpServer server;
+    ASSERT_GT(server.port, 0);
+    Window sender(kSendTitle);
+    {
+        ModalAnswerer answers;
+        sender.form->UserEdit->setText("yamada");
+        sender.form->PassEdit->setText("pw");
+        sender.form->Edit1->setText(send);
+        sender.form->Edit3->setText(server.root);
+        sender.form->Edit4->clear();
+        QTest::mouseClick(sender.form->LibBtBtn1, Qt::LeftButton);
+    }
+    Window receiver(kReceiveTitle);
+    ModalAnswerer answers;
+    receiver.form->UserEdit->setText("yamada");
+    receiver.form->PassEdit->setText("pw");
+    receiver.form->Edit7->setText(QString::fromStdString(server.Url("/Data")));
+    receiver.form->Edit2->setText(save);
+    QTest::mouseClick(receiver.form->LibBtBtn2, Qt::LeftButton);
+    EXPECT_EQ(answers.texts, QStringList{QStringLiteral(u"処理は完了しました。")});
+    EXPECT_TRUE(Tree(save) == Tree(send)) << "the received tree differs";
 }
