@@ -11,6 +11,7 @@ packages=(
   fonts-ipafont-gothic
   clang clang-format libclang-rt-14-dev
   lhasa p7zip-full jlha-utils
+  python3
 )
 
 missing=()

@@ -153,6 +153,16 @@ bool IsScrambledText(const std::string& s) {
 
 }  // namespace
 
+std::string CheckPackageHeader(const std::string& firstBytes, std::string& headerText) {
+    headerText.clear();
+    for (std::size_t i = 0; i < firstBytes.size() && i < kPackageHeaderSize; ++i) {
+        if (firstBytes[i] != '\0') headerText += firstBytes[i];
+    }
+    if (firstBytes.size() < kPackageHeaderSize) return Sj("パッケージが短すぎます。");
+    if (!IsScrambledText(headerText)) return Sj("パッケージのヘッダが壊れています。");
+    return {};
+}
+
 std::string PackageHeader(const std::string& password) {
     std::string header = ScrambleText(password).substr(0, kPackageHeaderSize);
     header.resize(kPackageHeaderSize, '\0');
@@ -207,15 +217,12 @@ void DecryptPackage(StepContext& ctx) {
     if (in.Get() >= 0) {
         std::string header(kPackageHeaderSize, '\0');
         const ssize_t got = ReadFull(in.Get(), header.data(), header.size());
-        if (got >= 0) ctx.State.ByteCount += got;
-        for (char c : header) {
-            if (c != '\0') headerText += c;
+        if (got >= 0) {
+            ctx.State.ByteCount += got;
+            header.resize(static_cast<std::size_t>(got));
+            problem = CheckPackageHeader(header, headerText);
         }
-        if (got >= 0 && static_cast<std::size_t>(got) < kPackageHeaderSize) {
-            problem = Sj("パッケージが短すぎます。");
-        } else if (got >= 0 && !IsScrambledText(headerText)) {
-            problem = Sj("パッケージのヘッダが壊れています。");
-        } else if (got >= 0) {
+        if (got >= 0 && problem.empty()) {
             Fd out(OpenWrite(work));
             if (out.Get() >= 0) {
                 end = ReverseBlocks(ctx, in.Get(), out.Get(), done);

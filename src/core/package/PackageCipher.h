@@ -22,4 +22,9 @@ void DecryptPackage(StepContext& ctx);
 // The header bytes for a password (scrambled, cut at 1000, zero-filled).
 std::string PackageHeader(const std::string& password);
 
+// Reads the first bytes of a package: `headerText` gets every non-zero byte
+// of the header. Returns empty for a sound header, else the log line (CP932)
+// that says what is wrong with it.
+std::string CheckPackageHeader(const std::string& firstBytes, std::string& headerText);
+
 }  // namespace tolvane
