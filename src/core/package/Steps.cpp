@@ -41,25 +41,50 @@ void RemoveFile(const std::string& cp932) {
     }
 }
 
+// Ends a step as failed: the label, the red panel, the outcome lines.
+void Stop(StepContext& ctx, const std::string& label) {
+    ctx.Fail(label);
+    ctx.Outcome(label);
+}
+
 // A step given a user ID that cannot name a file stops before naming one.
 bool RefuseUnsafeUser(StepContext& ctx, const std::string& failLabel) {
     const std::string problem = UserIdProblem(ctx.Job.JobUser);
     if (problem.empty()) return false;
     ctx.Host.SetProLabel2(problem);
     ctx.Host.AddLog(problem);
-    ctx.Fail(failLabel);
-    ctx.Outcome(failLabel);
+    Stop(ctx, failLabel);
     return true;
 }
 
-// Runs the archiver; a library that lacks an entry counts as a failed run.
-int RunArchiver(StepContext& ctx, TLibLha& lha) {
+// The settings both archiver steps share: fresh options, the work file, no
+// pattern, every sub-folder with its folder names, no error dialog.
+TLibLha& PrepareArchiver(StepContext& ctx, TCommand command, const std::string& base) {
+    TLibLha& lha = *ctx.LibLha;
+    lha.ResetOptions();
+    lha.ARCFileName = ctx.WorkFile();
+    lha.ARCPattern = "";
+    lha.BaseDirName = base;
+    lha.Command = command;
+    lha.ExecMode = exForeGround;
+    lha.Options.OpReSearch = rsAllSearch;
+    lha.Options.OpDirEffect = true;
+    lha.DlgOptions.OpErrorDlg = false;
+    return lha;
+}
+
+// Runs the archiver, its reply lines into the log when `logReply`; a library
+// that lacks an entry counts as a failed run.
+int RunArchiver(StepContext& ctx, TLibLha& lha, bool logReply) {
+    if (logReply) lha.OutputLines = [&ctx](const std::string& line) { ctx.Host.AddLog(line); };
+    int result = -1;
     try {
-        return lha.Execute();
+        result = lha.Execute();
     } catch (const EUnlha32Error& e) {
         ctx.Host.AddLog(e.what());
-        return -1;
     }
+    lha.OutputLines = nullptr;
+    return result;
 }
 
 // Copies a file with the step's labels: "完了", "中止" or "エラー".
@@ -145,8 +170,7 @@ void ExtractStep(StepContext& ctx) {
         // The emptying below is meant for the save folder alone.
         ctx.Title(Sj("解凍中"));
         ctx.Host.AddLog(Sj("保存フォルダが未設定です。"));
-        ctx.Fail(stop);
-        ctx.Outcome(stop);
+        Stop(ctx, stop);
         return;
     }
     if (RefuseUnsafeUser(ctx, stop)) return;
@@ -157,21 +181,11 @@ void ExtractStep(StepContext& ctx) {
     ctx.Host.AddLog(Sj("書庫名：") + ctx.WorkFile() + Sj(" → フォルダ：") + save);
     ctx.Host.ProcessMessages();
 
-    TLibLha& lha = *ctx.LibLha;
     // The archive is tested before the save folder is touched, so a damaged
     // package leaves the folder as it was.
-    lha.ResetOptions();
-    lha.ARCFileName = ctx.WorkFile();
-    lha.ARCPattern = "";
-    lha.BaseDirName = "";
-    lha.Command = cmdTest;
-    lha.ExecMode = exForeGround;
-    lha.DlgOptions.OpErrorDlg = false;
-    lha.OutputLines = nullptr;
-    if (RunArchiver(ctx, lha) != 0) {
+    if (RunArchiver(ctx, PrepareArchiver(ctx, cmdTest, ""), false) != 0) {
         ctx.Host.AddLog(Sj("書庫が壊れています。"));
-        ctx.Fail(stop);
-        ctx.Outcome(stop);
+        Stop(ctx, stop);
         return;
     }
 
@@ -185,30 +199,17 @@ void ExtractStep(StepContext& ctx) {
     if (!folder.empty()) mkdir(folder.c_str(), 0755);  // one level, as the field names it
     if (folder.empty() || stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
         ctx.Host.AddLog(Sj("保存フォルダを作成できません：") + save);
-        ctx.Fail(stop);
-        ctx.Outcome(stop);
+        Stop(ctx, stop);
         return;
     }
     EmptySaveFolder(folder);
 
-    lha.ResetOptions();
-    lha.ARCFileName = ctx.WorkFile();
-    lha.ARCPattern = "";
-    lha.BaseDirName = save;
-    lha.Command = cmdExtract;
-    lha.ExecMode = exForeGround;
-    lha.Options.OpReSearch = rsAllSearch;
-    lha.Options.OpDirEffect = true;
+    TLibLha& lha = PrepareArchiver(ctx, cmdExtract, save);
     lha.Options.OpLogDisp = ldDetail;
     lha.Options.OpDlgYes = {dyDirectory, dyReplaceFile};
     lha.Options.OpROot = false;
-    lha.DlgOptions.OpErrorDlg = false;
-    lha.OutputLines = [&ctx](const std::string& line) { ctx.Host.AddLog(line); };
-    const int result = RunArchiver(ctx, lha);
-    lha.OutputLines = nullptr;
-    if (result != 0) {
-        ctx.Fail(stop);
-        ctx.Outcome(stop);
+    if (RunArchiver(ctx, lha, true) != 0) {
+        Stop(ctx, stop);
         return;
     }
     ctx.Host.SetProLabel1(Sj("解凍完了"));
@@ -249,28 +250,14 @@ void CompressStep(StepContext& ctx) {
     if (ctx.Job.JobSendFolder.empty()) {
         // An empty base folder would pack whatever the current folder holds.
         ctx.Host.AddLog(Sj("送信対象フォルダが未設定です。"));
-        ctx.Fail(stop);
-        ctx.Outcome(stop);
+        Stop(ctx, stop);
         EncryptPackage(ctx);
         return;
     }
-    TLibLha& lha = *ctx.LibLha;
-    lha.ResetOptions();
-    lha.ARCFileName = ctx.WorkFile();
-    lha.ARCPattern = "";
-    lha.BaseDirName = ctx.Job.JobSendFolder;
-    lha.Command = cmdAdd;
-    lha.ExecMode = exForeGround;
-    lha.Options.OpReSearch = rsAllSearch;
-    lha.Options.OpDirEffect = true;
+    TLibLha& lha = PrepareArchiver(ctx, cmdAdd, ctx.Job.JobSendFolder);
     lha.Options.OpLogDisp = ldFileOnly;
-    lha.DlgOptions.OpErrorDlg = false;
-    lha.OutputLines = [&ctx](const std::string& line) { ctx.Host.AddLog(line); };
-    const int result = RunArchiver(ctx, lha);
-    lha.OutputLines = nullptr;
-    if (result != 0) {
-        ctx.Fail(stop);
-        ctx.Outcome(stop);
+    if (RunArchiver(ctx, lha, true) != 0) {
+        Stop(ctx, stop);
     } else {
         ctx.Host.SetProLabel1(Sj("圧縮完了"));
         ctx.Outcome(Sj("圧縮完了"));
