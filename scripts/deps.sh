@@ -11,7 +11,7 @@ packages=(
   fonts-ipafont-gothic
   clang clang-format libclang-rt-14-dev
   lhasa p7zip-full jlha-utils
-  python3
+  python3 python3-pyftpdlib dovecot-pop3d
 )
 
 missing=()

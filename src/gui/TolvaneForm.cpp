@@ -12,6 +12,7 @@
 #include "jobs/Jobs.h"
 #include "jobs/LanFolder.h"
 #include "jobs/ShellTexts.h"
+#include "net/FtpUpload.h"
 #include "net/HttpFetch.h"
 #include "settings/Settings.h"
 #include "text/Cp932.h"
@@ -102,6 +103,14 @@ TTolvaneForm::TTolvaneForm(const std::string& applicationTitle,
     Steps.HangUp = [this] { HangUp(); };
     Roads.FetchUrlToFile = [](StepContext& ctx, const std::string& url, const std::string& target) {
         FetchUrlToFile(ctx, url, target);
+    };
+    FTP = std::make_unique<T_FTP>();
+    FTP->Mode = tftp_upload;
+    FTP->Async = false;
+    POP = std::make_unique<T_Pop3>();
+    BindClientsToStep(Steps, *FTP, *POP);
+    Roads.UploadByFtp = [this](StepContext& ctx, const std::string& package) {
+        return UploadByFtp(ctx, *FTP, *POP, package);
     };
     Steps.CreateCopyProgress = [this]() -> std::unique_ptr<CopyProgressWindow> {
         return std::make_unique<TCopyProgressForm>(this);

@@ -18,6 +18,8 @@
 #include "jobs/JobFrame.h"
 #include "jobs/JobHost.h"
 #include "jobs/JobParameters.h"
+#include "net/Ftp.h"
+#include "net/Pop3.h"
 #include "package/StepContext.h"
 #include "package/Steps.h"
 #include "settings/IniFile.h"
@@ -99,8 +101,10 @@ class TTolvaneForm : public QWidget, public FrameHost {
     TPOPForm* POPForm = nullptr;
     TNETForm* NETForm = nullptr;
 
-    // The archiver component and the steps' shared context.
+    // The archiver component, the network clients and the steps' context.
     std::unique_ptr<TLibLha> LibLha;
+    std::unique_ptr<T_FTP> FTP;
+    std::unique_ptr<T_Pop3> POP;
     StepContext Steps;
     InternetRoads Roads;
 

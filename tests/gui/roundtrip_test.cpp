@@ -10,6 +10,7 @@
 #include "FormTestUtil.h"
 #include "jobs/ShellTexts.h"
 #include "net/HttpServerFixture.h"
+#include "net/ServerFixtures.h"
 
 using namespace tolvane;
 using namespace tolvane::test;
@@ -144,5 +145,47 @@ TEST_F(WindowRoundTrip, TheReceivingWindowFetchesOverHttp) {
     receiver.form->Edit2->setText(save);
     QTest::mouseClick(receiver.form->LibBtBtn2, Qt::LeftButton);
     EXPECT_EQ(answers.texts, QStringList{QStringLiteral(u"処理は完了しました。")});
+    EXPECT_TRUE(Tree(save) == Tree(send)) << "the received tree differs";
+}
+
+TEST_F(WindowRoundTrip, TheSendingWindowUploadsByFtpAfterPop) {
+    FtpServer ftp;
+    Pop3Server pop(1);
+    ASSERT_GT(ftp.server.port, 0);
+    ASSERT_GT(pop.server.port, 0);
+    QDir().mkpath(ftp.root + "/incoming");
+    Window sender(kSendTitle);
+    sender.form->FTP->Port = static_cast<std::uint16_t>(ftp.server.port);
+    sender.form->POP->RemotePort = static_cast<std::uint16_t>(pop.server.port);
+    ModalAnswerer answers;
+    sender.form->UserEdit->setText("yamada");
+    sender.form->PassEdit->setText("pw");
+    sender.form->Edit1->setText(send);
+    sender.form->Edit3->setText("127.0.0.1");
+    sender.form->Edit4->setText("incoming");
+    sender.form->Edit5->setText("user");
+    sender.form->Edit6->setText("pass");
+    sender.form->LibCChk1->setChecked(true);
+    sender.form->POPForm->Edit11->setText("127.0.0.1");
+    sender.form->POPForm->Edit12->setText("user");
+    sender.form->POPForm->Edit13->setText("pass");
+    QTest::mouseClick(sender.form->LibBtBtn1, Qt::LeftButton);
+    EXPECT_EQ(answers.texts, QStringList{QStringLiteral(u"処理は完了しました。")});
+    const QString log = sender.form->Memo1->toPlainText();
+    EXPECT_TRUE(log.contains("PASS *****\n"));
+    EXPECT_TRUE(log.contains("PASS ******\n"));
+    EXPECT_TRUE(log.contains("STOR yamada"));
+    EXPECT_TRUE(log.contains(QStringLiteral(u"アップロード完了")));
+    EXPECT_FALSE(log.contains("PASS pass"));
+
+    // And back through the LAN road from the FTP server's folder.
+    Window receiver(kReceiveTitle);
+    ModalAnswerer more;
+    receiver.form->UserEdit->setText("yamada");
+    receiver.form->PassEdit->setText("pw");
+    receiver.form->Edit7->setText(ftp.root + "/incoming");
+    receiver.form->Edit2->setText(save);
+    QTest::mouseClick(receiver.form->LibBtBtn2, Qt::LeftButton);
+    EXPECT_EQ(more.texts, QStringList{QStringLiteral(u"処理は完了しました。")});
     EXPECT_TRUE(Tree(save) == Tree(send)) << "the received tree differs";
 }

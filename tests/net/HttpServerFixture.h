@@ -17,7 +17,8 @@ class HttpServer {
 
     HttpServer() {
         QDir().mkpath(root);
-        process_.setProgram("python3");
+        // The Debian interpreter, which has the packaged server modules.
+        process_.setProgram("/usr/bin/python3");
         process_.setArguments(
             {QStringLiteral(TOLVANE_SOURCE_DIR "/tests/net/http_server.py"), root, agents});
         process_.start();
