@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
         QFile f(work);
         f.open(QIODevice::WriteOnly);
         std::vector<std::uint64_t> block(1 << 17);
-        for (long i = 0; i < mb * 8; ++i) {
+        for (long i = 0; i < mb; ++i) {
             for (auto& v : block) v = rng();
             f.write(reinterpret_cast<const char*>(block.data()),
                     static_cast<qint64>(block.size() * 8));

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <charconv>
+#include <fstream>
 
 #include "net/FtpReply.h"
 
@@ -145,13 +146,30 @@ void T_FTP::Upload() {
     ReadReply();
     CurrentMode = tftp_upload;
     Busy = true;
-    TransferSize = static_cast<std::int64_t>(Stream.size());
+    std::ifstream file;
+    if (!UploadFile.empty()) {
+        file.open(UploadFile, std::ios::binary | std::ios::ate);
+        if (!file) throw ETcpIpError("cannot read " + UploadFile);
+        TransferSize = static_cast<std::int64_t>(file.tellg());
+        file.seekg(0);
+    } else {
+        TransferSize = static_cast<std::int64_t>(Stream.size());
+    }
     StreamPosition = 0;
     // A refused STOR leaves nothing to send; its reply is the outcome.
     if (ReplyCode < 400 && DataConnectionReady()) {
-        while (StreamPosition < Stream.size()) {
-            const std::size_t n = std::min(kChunk, Stream.size() - StreamPosition);
-            SendText(Socket, std::string(Stream.data() + StreamPosition, n));
+        std::vector<char> chunk(kChunk);
+        while (StreamPosition < static_cast<std::size_t>(TransferSize)) {
+            const std::size_t n =
+                std::min(kChunk, static_cast<std::size_t>(TransferSize) - StreamPosition);
+            const char* data = Stream.data() + (UploadFile.empty() ? StreamPosition : 0);
+            if (!UploadFile.empty()) {
+                if (!file.read(chunk.data(), static_cast<std::streamsize>(n))) {
+                    throw ETcpIpError("cannot read " + UploadFile);
+                }
+                data = chunk.data();
+            }
+            SendBytes(Socket, data, n);
             StreamPosition += n;
             if (OnDataReceived) OnDataReceived(*this, CurrentMode, static_cast<int>(n));
         }

@@ -25,6 +25,9 @@ class T_FTP : public T_TcpIp {
     ~T_FTP() override;
 
     std::string URI;
+    // When set (a UTF-8 path), Upload sends this file instead of Stream,
+    // reading it chunk by chunk: memory stays flat for any package size.
+    std::string UploadFile;
     std::string Password = "guest@tolvane";
     std::string Username = "ftp";
     bool Passive = true;

@@ -1,7 +1,8 @@
 #include "net/FtpUpload.h"
 
-#include <fstream>
-#include <iterator>
+#include <memory>
+
+#include "package/ProgressThrottle.h"
 
 #include "text/Cp932.h"
 
@@ -20,11 +21,18 @@ void BindClientsToStep(StepContext& ctx, T_FTP& ftp, T_Pop3& pop) {
         client->ProcessMessages = [&ctx] { ctx.Host.ProcessMessages(); };
         client->StopRequested = [&ctx] { return ctx.State.AbortRequested; };
     }
-    ftp.OnDataReceived = [&ctx](T_FTP&, t_ftp_mode mode, int bytes) {
+    auto throttle = std::make_shared<ProgressThrottle>(ctx.ProgressInterval);
+    ftp.OnDataReceived = [&ctx, throttle, done = Sj(" Byte 完了しました。")](
+                             T_FTP& sender, t_ftp_mode mode, int bytes) {
         if (mode == tftp_getdir) return;
         ctx.State.ByteCount += bytes;
-        ctx.Host.SetProLabel2(std::to_string(ctx.State.ByteCount) + Sj(" Byte 完了しました。"));
-        ctx.Host.ProcessMessages();
+        // Every chunk counts; the label and the window follow every few ms
+        // and at the last chunk.
+        const bool last = static_cast<std::int64_t>(sender.StreamPosition) >= sender.TransferSize;
+        if (throttle->Due() || last) {
+            ctx.Host.SetProLabel2(std::to_string(ctx.State.ByteCount) + done);
+            ctx.Host.ProcessMessages();
+        }
     };
 }
 
@@ -46,9 +54,9 @@ std::string UploadByFtp(StepContext& ctx, T_FTP& ftp, T_Pop3& pop, const std::st
         if (ftp.ReplyCode == 250) {
             ftp.URI = job.JobUser;
             ctx.State.ByteCount = 0;
-            std::ifstream in(FsPath(package), std::ios::binary);
-            if (!in) throw ETcpIpError("cannot read the package file");
-            ftp.Stream.assign(std::istreambuf_iterator<char>(in), {});
+            // Sent from the file chunk by chunk rather than held in memory whole.
+            ftp.UploadFile = FsPath(package);
+            ftp.Stream.clear();
             ftp.Upload();
         }
         const bool stored = ftp.ReplyCode == 226;

@@ -159,9 +159,13 @@ std::optional<std::string> T_TcpIp::ReadLine(int fd) {
 }
 
 void T_TcpIp::SendText(int fd, const std::string& bytes, bool traceBytes) {
+    SendBytes(fd, bytes.data(), bytes.size(), traceBytes);
+}
+
+void T_TcpIp::SendBytes(int fd, const char* data, std::size_t size, bool traceBytes) {
     std::size_t sent = 0;
-    while (sent < bytes.size()) {
-        const ssize_t n = send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+    while (sent < size) {
+        const ssize_t n = send(fd, data + sent, size - sent, MSG_NOSIGNAL);
         if (n > 0) {
             sent += static_cast<std::size_t>(n);
             continue;

@@ -61,6 +61,7 @@ class T_TcpIp {
     // Up to kChunk bytes; 0 at the end of the connection.
     std::size_t ReceiveData(int fd, char* buffer, std::size_t size);
     void SendText(int fd, const std::string& bytes, bool traceBytes = true);
+    void SendBytes(int fd, const char* data, std::size_t size, bool traceBytes = true);
     // Raises ETcpIpError when a command argument holds CR or LF.
     static void RefuseLineBreaks(const std::string& text);
     void WaitFor(int fd, short events, std::chrono::milliseconds limit);
