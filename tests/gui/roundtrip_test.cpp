@@ -180,12 +180,12 @@ TEST_F(WindowRoundTrip, TheSendingWindowUploadsByFtpAfterPop) {
 
     // And back through the LAN road from the FTP server's folder.
     Window receiver(kReceiveTitle);
-    ModalAnswerer more;
+    answers.texts.clear();
     receiver.form->UserEdit->setText("yamada");
     receiver.form->PassEdit->setText("pw");
     receiver.form->Edit7->setText(ftp.root + "/incoming");
     receiver.form->Edit2->setText(save);
     QTest::mouseClick(receiver.form->LibBtBtn2, Qt::LeftButton);
-    EXPECT_EQ(more.texts, QStringList{QStringLiteral(u"処理は完了しました。")});
+    EXPECT_EQ(answers.texts, QStringList{QStringLiteral(u"処理は完了しました。")});
     EXPECT_TRUE(Tree(save) == Tree(send)) << "the received tree differs";
 }
