@@ -450,7 +450,15 @@ void TTolvaneForm::RunJob(const std::vector<JobStep>& steps) {
     options.RunMode = RunMode;
     options.Compact = !CommandCompact.empty();
     options.LogFileName = LogFileName;
-    RunJobFrame(*this, State, options, steps);
+    try {
+        RunJobFrame(*this, State, options, steps);
+    } catch (const std::exception& e) {
+        // The steps report their own failures; anything that still escapes
+        // must not take the window down with it.
+        State.AbortRequested = true;
+        ShowWarning(Sj("処理を中止しました。") + "\n" + QStringToCp932Lenient(QString::fromLocal8Bit(e.what())));
+        ShowProButton(kCloseCaption, true);
+    }
 }
 
 void TTolvaneForm::Activate() {
@@ -512,13 +520,21 @@ void TTolvaneForm::ShowInformation(const std::string& text) {
     box.exec();
 }
 
-void TTolvaneForm::LibBtBtn2Click() {
+// A field whose text has no Shift-JIS form cannot become a job parameter:
+// say so, with the text as far as it can be shown.
+bool TTolvaneForm::ReadJobParametersOrWarn() {
     try {
         ReadJobParameters();
+        return true;
     } catch (const ECp932Error& e) {
-        ShowWarning(Sj(e.what()));
-        return;
+        ShowWarning(Sj("Shift-JIS で表せない文字が入力されています：") +
+                    QStringToCp932Lenient(QString::fromUtf8(e.what())));
+        return false;
     }
+}
+
+void TTolvaneForm::LibBtBtn2Click() {
+    if (!ReadJobParametersOrWarn()) return;
     if (const std::string problem = ReceiveJobProblem(Job); !problem.empty()) {
         ShowWarning(problem);
         return;
@@ -527,12 +543,7 @@ void TTolvaneForm::LibBtBtn2Click() {
 }
 
 void TTolvaneForm::LibBtBtn1Click() {
-    try {
-        ReadJobParameters();
-    } catch (const ECp932Error& e) {
-        ShowWarning(Sj(e.what()));
-        return;
-    }
+    if (!ReadJobParametersOrWarn()) return;
     const bool lan = IsLanFolder(Job.JobFtpServer + Job.JobFtpFolder);
     if (const std::string problem = SendJobProblem(Job, lan); !problem.empty()) {
         ShowWarning(problem);

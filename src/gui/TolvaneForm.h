@@ -171,6 +171,7 @@ class TTolvaneForm : public QWidget, public FrameHost {
     void FormShow();
     SettingsValues ReadFields() const;  // throws ECp932Error
     void RunSingleStep(const std::function<void()>& step);
+    bool ReadJobParametersOrWarn();
     std::string ProbeContent() const;
 
     bool shownOnce_ = false;

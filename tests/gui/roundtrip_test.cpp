@@ -103,6 +103,18 @@ TEST_F(WindowRoundTrip, AWrongPasswordIsRefusedAndTheSaveFolderStays) {
     EXPECT_EQ(Tree(save), (std::map<QString, std::string>{{"mine.txt", "mine"}}));
 }
 
+TEST_F(WindowRoundTrip, AFieldWithoutShiftJisFormIsWarnedNotCrashed) {
+    Window receiver(kReceiveTitle);
+    ModalAnswerer answers;
+    receiver.form->UserEdit->setText(QStringLiteral(u"user\U0001F600"));
+    receiver.form->PassEdit->setText("pw");
+    QTest::mouseClick(receiver.form->LibBtBtn2, Qt::LeftButton);
+    ASSERT_EQ(answers.texts.size(), 1);
+    EXPECT_TRUE(answers.texts[0].startsWith(
+        QStringLiteral(u"Shift-JIS で表せない文字が入力されています：")));
+    EXPECT_TRUE(answers.texts[0].contains("user?"));
+}
+
 TEST_F(WindowRoundTrip, MissingEntriesAreWarnedFirstOnly) {
     {
         Window receiver(kReceiveTitle);

@@ -61,6 +61,24 @@ QString Cp932ToQStringLenient(std::string_view cp932) {
     return out;
 }
 
+std::string QStringToCp932Lenient(const QString& text) {
+    try {
+        return QStringToCp932(text);
+    } catch (const ECp932Error&) {
+    }
+    std::string out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        try {
+            out += QStringToCp932(text.mid(i, n));
+        } catch (const ECp932Error&) {
+            out += '?';
+        }
+        i += n - 1;
+    }
+    return out;
+}
+
 std::string QStringToCp932(const QString& text) { return Utf8ToCp932(text.toStdString()); }
 
 std::string FsPath(std::string_view cp932) {

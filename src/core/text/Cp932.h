@@ -28,6 +28,8 @@ std::string Utf8ToCp932(std::string_view utf8);   // throws ECp932Error
 QString Cp932ToQString(std::string_view cp932);  // throws ECp932Error
 // For showing outside text (server replies): undecodable bytes become U+FFFD.
 QString Cp932ToQStringLenient(std::string_view cp932);
+// For messages about outside text: "?" for each character with no CP932 form.
+std::string QStringToCp932Lenient(const QString& text);
 std::string QStringToCp932(const QString& text);  // throws ECp932Error
 
 // The file system name of a CP932 path text: UTF-8, with the "\" separators
