@@ -456,7 +456,8 @@ void TTolvaneForm::RunJob(const std::vector<JobStep>& steps) {
         // The steps report their own failures; anything that still escapes
         // must not take the window down with it.
         State.AbortRequested = true;
-        ShowWarning(Sj("処理を中止しました。") + "\n" + QStringToCp932Lenient(QString::fromLocal8Bit(e.what())));
+        ShowWarning(Sj("処理を中止しました。") + "\n" +
+                    QStringToCp932Lenient(QString::fromLocal8Bit(e.what())));
         ShowProButton(kCloseCaption, true);
     }
 }
