@@ -11,32 +11,17 @@
 #include <cstdlib>
 #include <random>
 
-#include "jobs/JobHost.h"
+#include "GapHost.h"
 #include "net/Ftp.h"
 #include "net/FtpUpload.h"
 #include "net/HttpFetch.h"
 #include "text/Cp932.h"
 
 using namespace tolvane;
+using tolvane::bench::GapHost;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-struct GapHost : StepHost {
-    Clock::time_point last = Clock::now();
-    double maxGapMs = 0;
-    void SetProLabel1(const std::string&) override {}
-    void SetProLabel2(const std::string&) override {}
-    void AddLog(const std::string&) override {}
-    void SetProgressPanelColor(PanelColor) override {}
-    void ProcessMessages() override {
-        const auto now = Clock::now();
-        const double gap = std::chrono::duration<double, std::milli>(now - last).count();
-        if (gap > 300 && std::getenv("NET_BENCH_TRAP")) __builtin_trap();
-        maxGapMs = std::max(maxGapMs, gap);
-        last = now;
-    }
-};
 
 double Since(Clock::time_point t) {
     return std::chrono::duration<double>(Clock::now() - t).count();
@@ -87,7 +72,7 @@ int main(int argc, char** argv) {
     ftp.Port = static_cast<std::uint16_t>(ftpPort);
     BindClientsToStep(ctx, ftp, pop);
     ftp.OnTrace = nullptr;
-    host.last = Clock::now();
+    host.Start();
     t = Clock::now();
     const std::string result = UploadByFtp(ctx, ftp, pop, ctx.PackageFile());
     const double upSecs = Since(t);
@@ -102,8 +87,7 @@ int main(int argc, char** argv) {
         "curl -s -o '" + dir.path().toStdString() + "/curl-down' '" + httpUrl + "'";
     if (std::system(curlDown.c_str()) != 0) return 1;
     const double curlDownSecs = Since(t);
-    host.maxGapMs = 0;
-    host.last = Clock::now();
+    host.Start();
     t = Clock::now();
     FetchUrlToFile(ctx, httpUrl, QStringToCp932(dir.path() + "/ours-down"));
     const double downSecs = Since(t);

@@ -15,35 +15,16 @@
 #include <random>
 #include <vector>
 
-#include "jobs/JobHost.h"
+#include "GapHost.h"
 #include "package/FileCopy.h"
 #include "package/PackageCipher.h"
 #include "text/Cp932.h"
 
 using namespace tolvane;
+using tolvane::bench::GapHost;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-// Measures how long the work goes without serving the event loop.
-struct GapHost : StepHost {
-    Clock::time_point last = Clock::now();
-    double maxGapMs = 0;
-    void SetProLabel1(const std::string&) override {}
-    void SetProLabel2(const std::string&) override {}
-    void AddLog(const std::string&) override {}
-    void SetProgressPanelColor(PanelColor) override {}
-    void ProcessMessages() override {
-        const auto now = Clock::now();
-        maxGapMs =
-            std::max(maxGapMs, std::chrono::duration<double, std::milli>(now - last).count());
-        last = now;
-    }
-    void Start() {
-        last = Clock::now();
-        maxGapMs = 0;
-    }
-};
 
 double Seconds(Clock::time_point from) {
     return std::chrono::duration<double>(Clock::now() - from).count();

@@ -4,8 +4,11 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <map>
 #include <string>
 
 #include "text/Cp932.h"
@@ -25,6 +28,25 @@ inline void WriteFile(const QString& path, const std::string& bytes) {
     QFile f(path);
     f.open(QIODevice::WriteOnly | QIODevice::Truncate);
     f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+// Writes a file, making its folders first.
+inline void WritePath(const QString& path, const std::string& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    WriteFile(path, bytes);
+}
+
+// Every file (relative path → bytes) and folder (→ "/") below `root`,
+// hidden ones included.
+inline std::map<QString, std::string> Tree(const QString& root) {
+    std::map<QString, std::string> tree;
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString p = it.next();
+        tree[QDir(root).relativeFilePath(p)] = QFileInfo(p).isDir() ? "/" : ReadFile(p);
+    }
+    return tree;
 }
 
 // A folder as the system names it: a CP932 text ending with "/".

@@ -19,21 +19,7 @@ using test::Sj;
 
 namespace {
 
-std::map<QString, std::string> Tree(const QString& root) {
-    std::map<QString, std::string> tree;
-    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString p = it.next();
-        tree[QDir(root).relativeFilePath(p)] = QFileInfo(p).isDir() ? "/" : test::ReadFile(p);
-    }
-    return tree;
-}
-
-void Write(const QString& path, const std::string& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    test::WriteFile(path, bytes);
-}
+using test::Tree;
 
 // One side of the transfer: a program folder of its own, a job, the steps.
 struct Side {
@@ -76,9 +62,9 @@ class LanJobs : public testing::Test {
     Side sender, receiver;
 
     void SetUp() override {
-        Write(send + "/a.txt", "alpha\n");
-        Write(send + QStringLiteral(u"/表示/ソフト.txt"), "0x5C\n");
-        Write(send + "/sub/deeper/empty", "");
+        test::WritePath(send + "/a.txt", "alpha\n");
+        test::WritePath(send + QStringLiteral(u"/表示/ソフト.txt"), "0x5C\n");
+        test::WritePath(send + "/sub/deeper/empty", "");
         QDir().mkpath(send + "/empty folder");
         QDir().mkpath(lan);
         sender.job.JobSendFolder = QStringToCp932(send);
@@ -153,11 +139,11 @@ TEST_F(LanJobs, TheLogsReadLineByLine) {
 }
 
 TEST_F(LanJobs, TheSaveFolderIsEmptiedOfTopLevelFilesOnly) {
-    Write(save + "/old-top.txt", "gone");
-    Write(save + "/.hidden", "stays");
-    Write(save + "/sub/other.txt", "stays below");
-    Write(save + "/sub/deeper/empty", "replaced");
-    Write(save + "/a.txt", "replaced");
+    test::WritePath(save + "/old-top.txt", "gone");
+    test::WritePath(save + "/.hidden", "stays");
+    test::WritePath(save + "/sub/other.txt", "stays below");
+    test::WritePath(save + "/sub/deeper/empty", "replaced");
+    test::WritePath(save + "/a.txt", "replaced");
     SendAndReceive();
     auto tree = Tree(save);
     EXPECT_EQ(tree.count("old-top.txt"), 0u);
@@ -168,7 +154,7 @@ TEST_F(LanJobs, TheSaveFolderIsEmptiedOfTopLevelFilesOnly) {
 }
 
 TEST_F(LanJobs, AWrongPasswordOrADamagedPackageLeavesTheSaveFolderUntouched) {
-    Write(save + "/keep.txt", "untouched");
+    test::WritePath(save + "/keep.txt", "untouched");
     sender.Run(SendJobSteps(sender.ctx, sender.roads));
     const QString delivered = lan + QStringLiteral(u"/利用者1");
     const std::string good = test::ReadFile(delivered);
@@ -241,7 +227,7 @@ TEST_F(LanJobs, StopDuringTheLanCopyEndsTheJob) {
         x ^= x << 5;
         c = static_cast<char>(x);
     }
-    Write(send + "/big.bin", noise);  // stored as it is: the package stays big
+    test::WritePath(send + "/big.bin", noise);  // stored as it is: the package stays big
     sender.ctx.ProgressInterval = std::chrono::milliseconds(0);
     sender.Run(SendJobSteps(sender.ctx, sender.roads));
     receiver.ctx.ProgressInterval = std::chrono::milliseconds(0);

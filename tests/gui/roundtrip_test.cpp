@@ -16,23 +16,6 @@ using namespace tolvane;
 using namespace tolvane::test;
 
 namespace {
-
-std::map<QString, std::string> Tree(const QString& root) {
-    std::map<QString, std::string> tree;
-    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString p = it.next();
-        tree[QDir(root).relativeFilePath(p)] = QFileInfo(p).isDir() ? "/" : ReadFile(p);
-    }
-    return tree;
-}
-
-void Write(const QString& path, const std::string& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    WriteFile(path, bytes);
-}
-
 class WindowRoundTrip : public testing::Test {
   protected:
     QTemporaryDir dir;
@@ -43,10 +26,10 @@ class WindowRoundTrip : public testing::Test {
     void SetUp() override {
         std::string text;
         for (int i = 0; i < 5000; ++i) text += Sj("行") + std::to_string(i) + "\r\n";
-        Write(send + QStringLiteral(u"/報告書.txt"), text);
-        Write(send + QStringLiteral(u"/表示/能力/ソフト.csv"), "a,b\r\n1,2\r\n");
-        Write(send + "/empty.dat", "");
-        Write(send + "/nested/a/b/c/deep.bin", std::string(70000, '\x5C'));
+        WritePath(send + QStringLiteral(u"/報告書.txt"), text);
+        WritePath(send + QStringLiteral(u"/表示/能力/ソフト.csv"), "a,b\r\n1,2\r\n");
+        WritePath(send + "/empty.dat", "");
+        WritePath(send + "/nested/a/b/c/deep.bin", std::string(70000, '\x5C'));
         QDir().mkpath(send + QStringLiteral(u"/空フォルダ"));
         QDir().mkpath(lan);
     }
@@ -93,7 +76,7 @@ TEST_F(WindowRoundTrip, SendThenReceiveGivesTheSameTree) {
 TEST_F(WindowRoundTrip, AWrongPasswordIsRefusedAndTheSaveFolderStays) {
     Window sender(kSendTitle);
     Send(sender, "right");
-    Write(save + "/mine.txt", "mine");
+    WritePath(save + "/mine.txt", "mine");
     Window receiver(kReceiveTitle);
     EXPECT_EQ(Receive(receiver, "wrong"), QStringList{QStringLiteral(u"処理を中止しました。")});
     EXPECT_EQ(receiver.form->LibPanel1->Color(), QColor(255, 0, 0));

@@ -38,6 +38,15 @@ struct TraceLog {
     }
 };
 
+// The test server's account, with the client's lines recorded.
+void LogInTo(const test::Pop3Server& server, T_Pop3& pop, TraceLog& trace) {
+    pop.OnTrace = trace.Proc();
+    pop.Hostname = "127.0.0.1";
+    pop.RemotePort = static_cast<std::uint16_t>(server.server.port);
+    pop.UserName = "user";
+    pop.Password = "pass";
+}
+
 std::string Pattern(std::size_t n) {
     std::string s(n, '\0');
     for (std::size_t i = 0; i < n; ++i) s[i] = static_cast<char>(i * 31 + 7);
@@ -178,11 +187,7 @@ TEST(Pop3, LogsInListsFetchesAndLogsOut) {
     ASSERT_GT(server.server.port, 0) << "dovecot did not start";
     T_Pop3 pop;
     TraceLog trace;
-    pop.OnTrace = trace.Proc();
-    pop.Hostname = "127.0.0.1";
-    pop.RemotePort = static_cast<std::uint16_t>(server.server.port);
-    pop.UserName = "user";
-    pop.Password = "pass";
+    LogInTo(server, pop, trace);
     pop.Connect();
     EXPECT_EQ(pop.NumberOfMails, 2);
     pop.Retrieve(1);
@@ -211,11 +216,7 @@ TEST(Pop3, AnEmptyMailboxFetchesNothing) {
     ASSERT_GT(server.server.port, 0);
     T_Pop3 pop;
     TraceLog trace;
-    pop.OnTrace = trace.Proc();
-    pop.Hostname = "127.0.0.1";
-    pop.RemotePort = static_cast<std::uint16_t>(server.server.port);
-    pop.UserName = "user";
-    pop.Password = "pass";
+    LogInTo(server, pop, trace);
     pop.Execute();
     EXPECT_FALSE(trace.Mentions("RETR"));
     EXPECT_TRUE(trace.Has("QUIT"));
