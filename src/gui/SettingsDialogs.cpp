@@ -13,6 +13,7 @@ constexpr Qt::WindowFlags kDialogFlags =
 TLibLabel* Label(QWidget* parent, const char16_t* caption, int x, int y, int w) {
     auto* l = new TLibLabel(QString::fromUtf16(caption), parent);
     l->setGeometry(x, y, w, 16);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return l;
 }
 
@@ -20,12 +21,13 @@ TLibEdit* Field(QWidget* parent, int x, int y, int w, bool secret = false) {
     auto* e = new TLibEdit(parent);
     e->setGeometry(x, y, w, 24);
     e->setFocusPolicy(Qt::ClickFocus);
-    if (secret) e->setEchoMode(QLineEdit::Password);
+    if (secret) e->SetPasswordChar('*');
     return e;
 }
 
 TLibPanel* SettingsPanel(QDialog* dialog) {
     auto* p = new TLibPanel(dialog);
+    ApplyFormPanelLook(p);
     p->setGeometry(8, 9, 521, 146);
     return p;
 }
@@ -81,11 +83,13 @@ TNetDialgForm::TNetDialgForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setFixedSize(263, 99);
     LibPanel1 = new TLibPanel(this);
+    ApplyFormPanelLook(LibPanel1);
     LibPanel1->setGeometry(0, 0, 263, 99);
     LibPanel1->setLineWidth(2);
     auto line = [this](int y, int h, const QFont& font, const QColor& colour) {
         auto* p = new TLibPanel(LibPanel1);
         p->setFrameStyle(QFrame::NoFrame);
+        p->SetColor(kSilver);
         p->setGeometry(5, y, 251, h);
         p->setFont(font);
         QPalette pal = p->palette();

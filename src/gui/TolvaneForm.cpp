@@ -38,10 +38,17 @@ W* Named(W* w, const char* name) {
     return w;
 }
 
+TLibPanel* FormPanel(QWidget* parent, const char* name) {
+    auto* p = Named(new TLibPanel(parent), name);
+    ApplyFormPanelLook(p);
+    return p;
+}
+
 TLibLabel* PanelLabel(QWidget* parent, const char16_t* caption, int x, int y, int w,
                       const char* name) {
     auto* l = Named(new TLibLabel(QString::fromUtf16(caption), parent), name);
     l->setGeometry(x, y, w, 16);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return l;
 }
 
@@ -49,7 +56,7 @@ TLibEdit* PanelField(QWidget* parent, int x, int y, int w, const char* name, boo
     auto* e = Named(new TLibEdit(parent), name);
     e->setGeometry(x, y, w, 24);
     e->setFocusPolicy(Qt::ClickFocus);  // tab stop off, as designed
-    if (secret) e->setEchoMode(QLineEdit::Password);
+    if (secret) e->SetPasswordChar('*');
     return e;
 }
 
@@ -129,7 +136,7 @@ void TTolvaneForm::BuildControls() {
     setFixedSize(kDesignedClientWidth, kDesignedClientHeight);
     setWindowTitle(QString::fromLatin1(kFullTitle));
 
-    MainPanel = Named(new TLibPanel(this), "MainPanel");
+    MainPanel = FormPanel(this, "MainPanel");
     MainPanel->setGeometry(10, 10, 615, 373);
     MainPanel->SetColor(kGray);
 
@@ -138,18 +145,19 @@ void TTolvaneForm::BuildControls() {
     LibLabel1->setAlignment(Qt::AlignCenter);
     LibLabel1->SetColor(kSilver);
     UserEdit = PanelField(MainPanel, 137, 11, 453, "UserEdit");
+    UserEdit->SetExitMode(TExitMode::Hankaku);
     LibLabel2 = Named(new TLibLabel(QStringLiteral(u"パスワード"), MainPanel), "LibLabel2");
     LibLabel2->setGeometry(25, 33, 112, 24);
     LibLabel2->setAlignment(Qt::AlignCenter);
     LibLabel2->SetColor(kSilver);
     PassEdit = PanelField(MainPanel, 137, 33, 129, "PassEdit", true);
-    PassEdit->setMaxLength(40);
+    PassEdit->SetMaxLength(40);
     LibCChk2 =
         Named(new TLibCChk(QStringLiteral(u"ダイアルアップ接続設定"), MainPanel), "LibCChk2");
     LibCChk2->setGeometry(393, 40, 201, 17);
     LibCChk2->setChecked(true);
 
-    LibPanel1 = Named(new TLibPanel(this), "LibPanel1");
+    LibPanel1 = FormPanel(this, "LibPanel1");
     LibPanel1->setGeometry(34, 75, 567, 172);
     ProLabel1 = Named(new QLabel(LibPanel1), "ProLabel1");
     ProLabel1->setGeometry(19, 33, 529, 16);
@@ -169,7 +177,7 @@ void TTolvaneForm::BuildControls() {
         Memo1->setPalette(p);
     }
 
-    LibPanel2 = Named(new TLibPanel(this), "LibPanel2");
+    LibPanel2 = FormPanel(this, "LibPanel2");
     LibPanel2->setGeometry(33, 395, 567, 172);
     Label7 = PanelLabel(LibPanel2, u"受信アドレス：", 8, 40, 106, "Label7");
     Edit7 = PanelField(LibPanel2, 112, 35, 442, "Edit7");
@@ -180,7 +188,7 @@ void TTolvaneForm::BuildControls() {
     LibBtBtn2 = PanelButton(LibPanel2, u"受信開始", 131, 112, 145, 33, "LibBtBtn2");
     CloseButton2 = PanelButton(LibPanel2, u"受信終了", 291, 112, 145, 33, "CloseButton2");
 
-    LibPanel3 = Named(new TLibPanel(this), "LibPanel3");
+    LibPanel3 = FormPanel(this, "LibPanel3");
     LibPanel3->setGeometry(33, 569, 567, 172);
     Label1 = PanelLabel(LibPanel3, u"送信対象フォルダ：", 8, 11, 155, "Label1");
     Edit1 = PanelField(LibPanel3, 162, 6, 392, "Edit1");
@@ -200,7 +208,7 @@ void TTolvaneForm::BuildControls() {
     LibBtBtn1 = PanelButton(LibPanel3, u"送信開始", 131, 130, 145, 33, "LibBtBtn1");
     CloseButton1 = PanelButton(LibPanel3, u"送信終了", 291, 130, 145, 33, "CloseButton1");
 
-    LibPanel9 = Named(new TLibPanel(this), "LibPanel9");
+    LibPanel9 = FormPanel(this, "LibPanel9");
     LibPanel9->setGeometry(33, 743, 567, 58);
     Button1 = PanelButton(LibPanel9, u"① Down", 22, 12, 81, 33, "Button1");
     Button2 = PanelButton(LibPanel9, u"② 解凍", 106, 12, 81, 33, "Button2");
@@ -222,6 +230,9 @@ void TTolvaneForm::BuildControls() {
     NinsyoTimer = Named(new QTimer(this), "NinsyoTimer");
     NinsyoTimer->setInterval(180000);
     LibFldlg = Named(new TLibFldlg(this), "LibFldlg");
+    LibFldlg->SelectFolder = sfManual;
+    LibFldlg->Options = sboReturnOnlyFSDirs | sboStatusTextAndShowPath | sboStatusText;
+    LibFldlg->ShowStyle = ssCenterScreen;
 
     connect(LibBtBtn2, &QPushButton::clicked, this, &TTolvaneForm::LibBtBtn2Click);
     connect(LibBtBtn1, &QPushButton::clicked, this, &TTolvaneForm::LibBtBtn1Click);
@@ -597,15 +608,15 @@ void TTolvaneForm::LibBtBtn3Click() { ChooseFolder(Edit2, QStringLiteral(u"保�
 void TTolvaneForm::LibBtBtn4Click() { ChooseFolder(Edit1, QStringLiteral(u"送信対象フォルダ")); }
 
 void TTolvaneForm::ChooseFolder(TLibEdit* field, const QString& caption) {
-    LibFldlg->Caption = caption;
-    LibFldlg->InitialFolder = ProgramFolder;
+    LibFldlg->Caption = S(caption);
+    LibFldlg->SelectFolderName = ProgramFolder;
     std::string current;
     try {
         current = S(field);
     } catch (const ECp932Error&) {
     }
-    if (IsLanFolder(current)) LibFldlg->InitialFolder = current;
-    if (LibFldlg->Execute(this)) field->setText(Q(LibFldlg->FolderName));
+    if (IsLanFolder(current)) LibFldlg->SelectFolderName = current;
+    if (LibFldlg->Execute()) field->setText(Q(LibFldlg->FolderName));
     QString text = field->text();
     if (!text.isEmpty() && !text.endsWith(u'/') && !text.endsWith(u'\\'))
         field->setText(text + u'/');

@@ -61,7 +61,9 @@ TEST(TolvaneForm, FullLayout) {
         });
     EXPECT_EQ(w.form->StatusBar->geometry(), QRect(0, 832 - 19, 633, 19));
     EXPECT_EQ(w.form->PassEdit->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(w.form->PassEdit->maxLength(), 40);
+    EXPECT_EQ(w.form->PassEdit->MaxLength(), 40);
+    EXPECT_EQ(w.form->PassEdit->PasswordChar(), '*');
+    EXPECT_EQ(w.form->UserEdit->ExitMode(), TExitMode::Hankaku);
     EXPECT_TRUE(w.form->ProButton->hasFocus());
 }
 

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "controls/LibPanel.h"
+
 namespace tolvane::gui {
 namespace {
 
@@ -25,6 +27,12 @@ QFont ProportionalGothicFont(int pixelSize, bool bold) {
     return Make({QStringLiteral(u"ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
                  QStringLiteral("Noto Sans CJK JP"), QStringLiteral("sans-serif")},
                 pixelSize, bold);
+}
+
+void ApplyFormPanelLook(TLibPanel* panel) {
+    panel->SetLoweredBevel();
+    panel->setFont(ProportionalGothicFont(16, true));
+    panel->SetColor(kSilver);
 }
 
 }  // namespace tolvane::gui

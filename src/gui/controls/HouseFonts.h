@@ -14,4 +14,8 @@ inline const QColor kSilver(192, 192, 192);
 inline const QColor kGray(128, 128, 128);
 inline const QColor kRed(255, 0, 0);
 
+class TLibPanel;
+// The forms' panels: lowered inner bevel, flat, "ＭＳ Ｐゴシック" bold 16, silver.
+void ApplyFormPanelLook(TLibPanel* panel);
+
 }  // namespace tolvane::gui
