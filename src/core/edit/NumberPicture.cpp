@@ -99,7 +99,9 @@ std::string FormatNumberPicture(double value, std::string_view pictureText) {
         std::snprintf(buf, sizeof buf, "%.15G", value);
         return buf;
     }
-    auto [whole, fraction] = DecimalDigits(value, pic.fractionDigits);
+    const auto digits = DecimalDigits(value, pic.fractionDigits);
+    std::string whole = digits.first;
+    std::string fraction = digits.second;
     whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size() - 1));
     while (static_cast<int>(fraction.size()) > pic.requiredFraction && !fraction.empty() &&
            fraction.back() == '0')

@@ -8,9 +8,9 @@
 
 namespace tolvane::gui {
 
-inline const QColor kWindowColor(255, 255, 255);    // clWindow
-inline const QColor kWindowTextColor(0, 0, 0);      // clWindowText
-inline const QColor kMenuColor(240, 240, 240);      // clMenu
+inline const QColor kWindowColor(255, 255, 255);        // clWindow
+inline const QColor kWindowTextColor(0, 0, 0);          // clWindowText
+inline const QColor kMenuColor(240, 240, 240);          // clMenu
 inline const QColor kActiveBorderColor(180, 180, 180);  // clActiveBorder
 inline const QColor kBlue(0, 0, 255);
 inline const QColor kWhite(255, 255, 255);

@@ -30,8 +30,6 @@ class FixedHeightDelegate : public QStyledItemDelegate {
 TLibCBox::TLibCBox(QWidget* parent) : QComboBox(parent) {
     view()->setItemDelegate(new FixedHeightDelegate(itemHeight_, this));
     SetOriginalStyle(true);
-    // A choice from the dropped-down list is the selection to keep.
-    connect(this, &QComboBox::activated, this, [this](int index) { savedIndex_ = index; });
 }
 
 void TLibCBox::SetOriginalStyle(bool on) {
@@ -49,8 +47,17 @@ void TLibCBox::SetOriginalStyle(bool on) {
 void TLibCBox::showPopup() { QComboBox::showPopup(); }
 
 void TLibCBox::hidePopup() {
+    // The item the list closes on was chosen there: it is the one to keep.
+    if (ListDropped()) savedIndex_ = currentIndex();
     QComboBox::hidePopup();
-    if (CanTakeFocus(TabStopClose)) TabStopClose->setFocus(Qt::OtherFocusReason);
+    // Once the list has given the focus back to the box.
+    if (CanTakeFocus(TabStopClose))
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (CanTakeFocus(TabStopClose)) TabStopClose->setFocus(Qt::OtherFocusReason);
+            },
+            Qt::QueuedConnection);
 }
 
 void TLibCBox::focusInEvent(QFocusEvent* event) {

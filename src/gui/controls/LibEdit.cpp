@@ -193,8 +193,7 @@ std::size_t TLibEdit::BytesBefore(int position) const {
 }
 
 void TLibEdit::ApplyFirstKeyRule() {
-    if (firstKey_ && (EditType() != TEditType::Strin || AutoClear) && CaretPosition() == 0)
-        clear();
+    if (firstKey_ && (EditType() != TEditType::Strin || AutoClear) && CaretPosition() == 0) clear();
 }
 
 bool TLibEdit::Accepts(std::string bytes) const {
@@ -234,8 +233,8 @@ bool TLibEdit::TypeCharacter(const QString& ch) {
     if (OverWrite && (hasSelectedText() || cursorPosition() < text().size())) del();
     if (value_.MaxLength != 0) {
         // The standard edit's own limit, in bytes.
-        const std::size_t kept = QStringToCp932Lenient(text()).size() -
-                                 QStringToCp932Lenient(selectedText()).size();
+        const std::size_t kept =
+            QStringToCp932Lenient(text()).size() - QStringToCp932Lenient(selectedText()).size();
         if (kept + bytes.size() > static_cast<std::size_t>(value_.MaxLength)) return false;
     }
     insert(ch);
@@ -317,9 +316,9 @@ void TLibEdit::keyPressEvent(QKeyEvent* event) {
             break;
     }
     const QString typed = event->text();
-    const bool printable = !typed.isEmpty() && typed.at(0).unicode() >= 0x20 &&
-                           typed.at(0).unicode() != 0x7F &&
-                           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const bool printable =
+        !typed.isEmpty() && typed.at(0).unicode() >= 0x20 && typed.at(0).unicode() != 0x7F &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (printable) {
         TypeText(typed);
         return;
@@ -386,7 +385,8 @@ QString TLibEdit::ShownText() {
     } catch (const ECp932Error&) {
         return passwordChar_ != 0 ? QString(text().size(), QChar(passwordChar_)) : text();
     }
-    if (passwordChar_ != 0) return QString(static_cast<qsizetype>(shown.size()), QChar(passwordChar_));
+    if (passwordChar_ != 0)
+        return QString(static_cast<qsizetype>(shown.size()), QChar(passwordChar_));
     return Cp932ToQStringLenient(shown);
 }
 

@@ -166,9 +166,8 @@ bool TLibFldlg::Execute() {
     const QString path = browser.SelectedPath();
     try {
         FolderName = QStringToCp932(path);
-        DisplayName = QStringToCp932(QFileInfo(path).fileName().isEmpty()
-                                         ? path
-                                         : QFileInfo(path).fileName());
+        DisplayName = QStringToCp932(
+            QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName());
     } catch (const ECp932Error&) {
         FolderName.clear();
     }

@@ -17,12 +17,34 @@ namespace tolvane::gui {
 
 // The special folders a dialog may open on or start its tree at.
 enum TSelectFolder {
-    sfDesktop, sfManual, sfDrives, sfDesktopDir, sfFavorites, sfPrograms, sfRecent,
-    sfSendTo, sfStartMenu, sfStartup, sfTemplates, sfNetwork, sfNethood
+    sfDesktop,
+    sfManual,
+    sfDrives,
+    sfDesktopDir,
+    sfFavorites,
+    sfPrograms,
+    sfRecent,
+    sfSendTo,
+    sfStartMenu,
+    sfStartup,
+    sfTemplates,
+    sfNetwork,
+    sfNethood
 };
 enum TRootFolder {
-    rfDesktop, rfManual, rfDrives, rfDesktopDir, rfFavorites, rfPrograms, rfRecent,
-    rfSendTo, rfStartMenu, rfStartup, rfTemplates, rfNetwork, rfNethood
+    rfDesktop,
+    rfManual,
+    rfDrives,
+    rfDesktopDir,
+    rfFavorites,
+    rfPrograms,
+    rfRecent,
+    rfSendTo,
+    rfStartMenu,
+    rfStartup,
+    rfTemplates,
+    rfNetwork,
+    rfNethood
 };
 enum TSHBrowseOption {
     sboDontGoBelowDomain = 1 << 0,
