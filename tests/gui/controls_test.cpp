@@ -125,6 +125,13 @@ TEST(ControlFocus, KeysAndWheelMoveBetweenFields) {
 
 TEST(ControlFocus, TargetsSwitchesAndDestroyedTargets) {
     Form f;
+    // Enter on a form without a default button: the next field, no beep.
+    QSignalSpy beeps(f.a, &TLibEdit::Beeped);
+    f.Focus(f.a);
+    QTest::keyClick(f.a, Qt::Key_Return);
+    EXPECT_EQ(f.Focused(), f.b);
+    EXPECT_EQ(beeps.count(), 0);
+
     f.b->TabStopDown = f.d;
     f.b->TabStopUp = f.combo;
     f.Focus(f.b);
@@ -187,6 +194,14 @@ TEST(ControlCombo, SelectionChangesOnlyThroughTheList) {
     }
     Wheel(f.combo, -240);
     EXPECT_EQ(f.combo->currentIndex(), 1);
+    // The arrow keys move between fields and leave the item as it was.
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up}) {
+        f.Focus(f.combo);
+        QTest::keyClick(f.combo, key);
+        EXPECT_NE(f.Focused(), f.combo);
+        EXPECT_EQ(f.combo->currentIndex(), 1) << key;
+    }
+    f.Focus(f.combo);
 
     // Space drops the list down; a choice there is kept.
     f.combo->TabStopClose = f.d;
