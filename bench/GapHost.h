@@ -10,6 +10,11 @@
 
 namespace tolvane::bench {
 
+// Seconds on the steady clock since `from`.
+inline double SecondsSince(std::chrono::steady_clock::time_point from) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - from).count();
+}
+
 struct GapHost : StepHost {
     using Clock = std::chrono::steady_clock;
     Clock::time_point last = Clock::now();

@@ -22,13 +22,10 @@
 
 using namespace tolvane;
 using tolvane::bench::GapHost;
+using tolvane::bench::SecondsSince;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-double Seconds(Clock::time_point from) {
-    return std::chrono::duration<double>(Clock::now() - from).count();
-}
 
 void Report(const char* what, double secs, double mb, double gapMs) {
     std::printf("%-24s %7.3f s %8.1f MB/s", what, secs, mb / secs);
@@ -88,7 +85,7 @@ int main(int argc, char** argv) {
             host.Start();
             const auto t = Clock::now();
             run();
-            secs = std::min(secs, Seconds(t));
+            secs = std::min(secs, SecondsSince(t));
             gap = std::max(gap, host.maxGapMs);
         }
         Report(what, secs, static_cast<double>(mb), gaps ? gap : -1);
