@@ -2,13 +2,12 @@
 // years, era years, digits without separators, parts left out (taken from
 // today) and relative entries that begin with "/" or "-".
 
-#include <array>
 #include <vector>
 
 #include "edit/EditValue.h"
-#include "text/Cp932.h"
 #include "text/DateText.h"
 #include "text/MbcsText.h"
+#include "text/WidthConversion.h"
 
 namespace tolvane {
 namespace {
@@ -17,24 +16,19 @@ constexpr int kFirstYear = 1868;
 constexpr int kLastYear = 2087;
 const QDate kNoDate(1867, 12, 31);
 
-struct EraMark {
-    std::array<const char*, 5> marks;  // CP932: full-width upper, lower, kanji; ASCII
-    int base;
-};
-
-// Searched in this order; the first era with a mark in the text gives the base.
-const std::array<EraMark, 5> kEraMarks{{
-    {{"\x82\x71", "\x82\x92", "\x97\xdf", "R", "r"}, 2018},  // Ｒ ｒ 令
-    {{"\x82\x67", "\x82\x88", "\x95\xbd", "H", "h"}, 1988},  // Ｈ ｈ 平
-    {{"\x82\x72", "\x82\x93", "\x8f\xba", "S", "s"}, 1925},  // Ｓ ｓ 昭
-    {{"\x82\x73", "\x82\x94", "\x91\xe5", "T", "t"}, 1911},  // Ｔ ｔ 大
-    {{"\x82\x6c", "\x82\x8d", "\x96\xbe", "M", "m"}, 1867},  // Ｍ ｍ 明
-}};
-
+// The base year of the era whose mark the text holds, newest era first; a
+// mark is the era's letter (either case, half or full width) or the first
+// character of its name.
 int EraBase(const std::string& text) {
-    for (const EraMark& era : kEraMarks)
-        for (const char* mark : era.marks)
-            if (MbcsPos(mark, text) != 0) return era.base;
+    const std::span<const Era> eras = Eras();
+    for (auto era = eras.rbegin(); era != eras.rend(); ++era) {
+        const std::string upper(1, era->letter);
+        const std::string lower(1, static_cast<char>(era->letter | 0x20));
+        for (const std::string& mark :
+             {upper, lower, ToFullWidth(upper, WidthScope::Signs),
+              ToFullWidth(lower, WidthScope::Signs), std::string(era->name, 2)})
+            if (MbcsPos(mark, text) != 0) return era->base;
+    }
     return 0;
 }
 
@@ -48,12 +42,6 @@ int Number(const std::string& digits, std::size_t from, std::size_t count) {
 bool HasPart(const std::string& picture, char lower) {
     return picture.find(lower) != std::string::npos ||
            picture.find(static_cast<char>(lower - 'a' + 'A')) != std::string::npos;
-}
-
-void AddMonths(int& y, int& m, int months) {
-    m += months;
-    while (m > 12) m -= 12, ++y;
-    while (m < 1) m += 12, --y;
 }
 
 }  // namespace
@@ -153,7 +141,10 @@ std::string EditValue::ParseDate(const std::string& text) {
                 const QDate typedDate = ReadDateText(MakeDateText(y, m, d));
                 move = forward ? today > typedDate : today < typedDate;
             }
-            if (move) AddMonths(y, m, forward ? months : -months);
+            if (move) {
+                m += forward ? months : -months;
+                CarryMonth(y, m);
+            }
         }
     }
 

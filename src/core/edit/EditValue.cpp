@@ -26,10 +26,10 @@ bool IsNumberType(TEditType t) {
 }
 
 // The first bytes of the text, one fewer where the cut would split a
-// double-byte character.
+// double-byte character; a limit of 0 is none.
 std::string FirstBytes(const std::string& text, int limit) {
     const auto n = static_cast<std::size_t>(limit);
-    if (text.size() <= n) return text;
+    if (limit <= 0 || text.size() <= n) return text;
     const std::vector<MbcsByteType> types = ClassifyBytes(text);
     return text.substr(0, types[n] == MbcsByteType::Trail ? n - 1 : n);
 }
@@ -118,10 +118,8 @@ void EditValue::SetLimit(std::string& limit, const std::string& value) {
     if (value == limit) return;
     std::string v = value;
     if (IsDateType(EditType)) v = ParseDate(v);
-    ++quiet_;
-    const bool empty = FormatExitText(v).empty();
-    --quiet_;
-    limit = empty ? std::string() : v;
+    QuietBeeps quiet(quiet_);
+    limit = FormatExitText(v).empty() ? std::string() : v;
 }
 
 std::string EditValue::FormatNumber(const std::string& t) {
@@ -150,7 +148,7 @@ std::string EditValue::FormatTime(std::string t) {
         t = EnterText;
     }
     if (NumberOf(t) == 0) return {};
-    return FirstBytes(PatternFormat(t, UsingText), MaxLength > 0 ? MaxLength : 1 << 30);
+    return FirstBytes(PatternFormat(t, UsingText), MaxLength);
 }
 
 std::string EditValue::FormatExitText(const std::string& text) {
@@ -170,8 +168,7 @@ std::string EditValue::FormatExitText(const std::string& text) {
     switch (EditType) {
         case TEditType::Strin:
             if (MaxLength != 0 && EntryLimit == 0) EntryLimit = MaxLength;
-            if (EntryLimit > 0) t = FirstBytes(t, EntryLimit);
-            return t;
+            return FirstBytes(t, EntryLimit);
         case TEditType::Numin:
         case TEditType::NuminNo:
             return FormatNumber(t);
@@ -190,7 +187,7 @@ std::string EditValue::FormatExitText(const std::string& text) {
             }
             while (!r.empty() && (r.back() == ' ' || r.back() == '.' || r.back() == '-'))
                 r.pop_back();
-            return MaxLength > 0 ? FirstBytes(r, MaxLength) : r;
+            return FirstBytes(r, MaxLength);
         }
         case TEditType::Dayin:
         case TEditType::DayinWa:
@@ -205,45 +202,38 @@ std::string EditValue::FormatExitText(const std::string& text) {
 
 int EditValue::CompareAsDates(const std::string& a, const std::string& b) {
     const QDate kept = lastDate_;
-    ++quiet_;
+    QuietBeeps quiet(quiet_);
     const QDate da = ReadDateText(ParseDate(a));
     const QDate db = ReadDateText(ParseDate(b));
-    --quiet_;
     lastDate_ = kept;
     return da < db ? -1 : (db < da ? 1 : 0);
 }
 
-bool EditValue::IsBelow(const std::string& v, const std::string& limit) {
-    if (IsNumberType(EditType)) return NumberOf(v) < NumberOf(limit);
-    if (IsDateType(EditType)) return CompareAsDates(v, limit) < 0;
-    ++quiet_;
-    const std::string formatted = FormatExitText(limit);
-    --quiet_;
-    return v < formatted;
+// Numbers and dates are ordered by value, not by their bytes ("10" is above
+// "5", Meiji before Heisei); other texts byte by byte.
+int EditValue::Order(const std::string& a, const std::string& b) {
+    if (IsNumberType(EditType)) {
+        const double x = NumberOf(a), y = NumberOf(b);
+        return x < y ? -1 : (y < x ? 1 : 0);
+    }
+    if (IsDateType(EditType)) return CompareAsDates(a, b);
+    const int c = a.compare(b);
+    return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
-bool EditValue::IsAbove(const std::string& v, const std::string& limit) {
-    if (IsNumberType(EditType)) return NumberOf(v) > NumberOf(limit);
-    if (IsDateType(EditType)) return CompareAsDates(v, limit) > 0;
-    ++quiet_;
-    const std::string formatted = FormatExitText(limit);
-    --quiet_;
-    return v > formatted;
+// A limit in the form a formatted text is compared with.
+std::string EditValue::ComparableLimit(const std::string& limit) {
+    if (IsNumberType(EditType) || IsDateType(EditType)) return limit;
+    QuietBeeps quiet(quiet_);
+    return FormatExitText(limit);
 }
 
 std::string EditValue::NormalizeText(const std::string& text, bool applyToField) {
-    if (!applyToField) ++quiet_;
+    QuietBeeps quiet(quiet_, !applyToField);
     std::string v = FormatExitText(text);
-    if (!minChk_.empty() && !maxChk_.empty()) {
-        // Numbers and dates are ordered by value, not by their bytes ("10"
-        // is above "5", Meiji before Heisei).
-        bool reversed = minChk_ > maxChk_;
-        if (IsNumberType(EditType)) reversed = NumberOf(minChk_) > NumberOf(maxChk_);
-        if (IsDateType(EditType)) reversed = CompareAsDates(minChk_, maxChk_) > 0;
-        if (reversed) {
-            DoBeep();
-            std::swap(minChk_, maxChk_);
-        }
+    if (!minChk_.empty() && !maxChk_.empty() && Order(minChk_, maxChk_) > 0) {
+        DoBeep();
+        std::swap(minChk_, maxChk_);
     }
     auto clamp = [&](std::string& limit, bool outside) {
         if (!outside) return;
@@ -255,11 +245,9 @@ std::string EditValue::NormalizeText(const std::string& text, bool applyToField)
         }
         v = limit;
     };
-    if (!minChk_.empty()) clamp(minChk_, IsBelow(v, minChk_));
-    if (!maxChk_.empty()) clamp(maxChk_, IsAbove(v, maxChk_));
-    std::string result = FormatExitText(v);
-    if (!applyToField) --quiet_;
-    return result;
+    if (!minChk_.empty()) clamp(minChk_, Order(v, ComparableLimit(minChk_)) < 0);
+    if (!maxChk_.empty()) clamp(maxChk_, Order(v, ComparableLimit(maxChk_)) > 0);
+    return FormatExitText(v);
 }
 
 std::string EditValue::ValueText(const std::string& formatted) {

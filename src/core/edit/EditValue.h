@@ -77,15 +77,23 @@ class EditValue {
     void SetLimit(std::string& limit, const std::string& value);
     void DoBeep();
     QDate TodayDate() const;
-    bool IsBelow(const std::string& v, const std::string& limit);
-    bool IsAbove(const std::string& v, const std::string& limit);
+    int Order(const std::string& a, const std::string& b);
+    std::string ComparableLimit(const std::string& limit);
     int CompareAsDates(const std::string& a, const std::string& b);
     std::string FormatNumber(const std::string& t);
     std::string FormatDate(const std::string& t);
     std::string FormatTime(std::string t);
 
+    // Holds beeps back while it lives (limits compared, a text only shown).
+    struct QuietBeeps {
+        int& depth;
+        bool on;
+        explicit QuietBeeps(int& d, bool hold = true) : depth(d), on(hold) { depth += on; }
+        ~QuietBeeps() { depth -= on; }
+    };
+
     std::string minChk_, maxChk_;
-    int quiet_ = 0;  // beeps held back while limits are compared or the text is only shown
+    int quiet_ = 0;
     QDate lastDate_{1867, 12, 31};
 };
 

@@ -13,11 +13,11 @@ namespace {
 
 // CP932 era names: 明治, 大正, 昭和, 平成, 令和.
 const std::array<Era, 5> kEras{{
-    {QDate(1868, 1, 1), "\x96\xbe\x8e\xa1", 1867},
-    {QDate(1912, 7, 30), "\x91\xe5\x90\xb3", 1911},
-    {QDate(1926, 12, 25), "\x8f\xba\x98\x61", 1925},
-    {QDate(1989, 1, 8), "\x95\xbd\x90\xac", 1988},
-    {QDate(2019, 5, 1), "\x97\xdf\x98\x61", 2018},
+    {QDate(1868, 1, 1), "\x96\xbe\x8e\xa1", 1867, 'M'},
+    {QDate(1912, 7, 30), "\x91\xe5\x90\xb3", 1911, 'T'},
+    {QDate(1926, 12, 25), "\x8f\xba\x98\x61", 1925, 'S'},
+    {QDate(1989, 1, 8), "\x95\xbd\x90\xac", 1988, 'H'},
+    {QDate(2019, 5, 1), "\x97\xdf\x98\x61", 2018, 'R'},
 }};
 
 constexpr std::string_view kShowa = "\x8f\xba";
@@ -44,13 +44,14 @@ void ReplaceFirst(std::string& text, std::string_view from, std::string_view to)
     if (std::size_t at = MbcsPos(from, text); at != 0) text.replace(at - 1, from.size(), to);
 }
 
-// Month carried into the year so that it lies in 1..12.
+}  // namespace
+
 void CarryMonth(int& year, int& month) {
     year += (month - 1) >= 0 ? (month - 1) / 12 : -((12 - month) / 12);
     month = ((month - 1) % 12 + 12) % 12 + 1;
 }
 
-}  // namespace
+std::span<const Era> Eras() { return kEras; }
 
 std::string DateToText(const QDate& date) {
     if (!date.isValid()) return {};

@@ -3,6 +3,7 @@
 // and date pictures ("yyyy/mm/dd", "gg ee/mm/dd", ...) on CP932 texts.
 
 #include <QDate>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -19,11 +20,19 @@ std::string MakeDateText(int year, int month, int day);
 // year of Heisei, in a text formatted with the picture.
 std::string AdjustEraText(std::string_view formatted, std::string_view picture);
 
+// Month carried into the year so that it lies in 1..12 (month 14 of 2000 is
+// month 2 of 2001, month 0 of 2001 is month 12 of 2000).
+void CarryMonth(int& year, int& month);
+
 struct Era {
     QDate first;
     const char* name;  // CP932, two characters
     int base;          // the year before the era's first year
+    char letter;       // its mark in typed dates, as "H12/3/15"
 };
+
+// Meiji to Reiwa, oldest first.
+std::span<const Era> Eras();
 
 // The era a date falls in (Meiji from 1868-01-01 to Reiwa from 2019-05-01),
 // or nullptr before Meiji.
