@@ -31,6 +31,25 @@ void MoveFocusOn(QWidget* from, const FocusTarget& pending, bool forward) {
         MoveToNextField(from, forward);
 }
 
+bool MoveByNavigationKey(QWidget* from, int key, const FocusTarget& enter, const FocusTarget& up,
+                         const FocusTarget& down) {
+    if (from->window() == from) return false;  // no form to move in
+    switch (key) {
+        case Qt::Key_Up:
+            MoveFocusOn(from, up, false);
+            return true;
+        case Qt::Key_Down:
+            MoveFocusOn(from, down, true);
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            MoveFocusOn(from, enter, true);
+            return true;
+        default:
+            return false;
+    }
+}
+
 void StepFieldByWheel(QWidget* from, const QWheelEvent* event) {
     const int delta = event->angleDelta().y();
     if (delta == 120) MoveToNextField(from, false);

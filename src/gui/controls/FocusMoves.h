@@ -25,6 +25,12 @@ void MoveToNextField(QWidget* from, bool forward);
 // The pending target when it can take the focus, else the next field.
 void MoveFocusOn(QWidget* from, const FocusTarget& pending, bool forward);
 
+// Enter and Down to the next field, Up to the previous one (or to their
+// targets): true when the key moved the focus and needs no further handling.
+// Nothing moves without a form around `from`.
+bool MoveByNavigationKey(QWidget* from, int key, const FocusTarget& enter, const FocusTarget& up,
+                         const FocusTarget& down);
+
 // A wheel notch of exactly +120 steps back a field, -120 on; any other delta
 // moves nothing. The caller runs the standard wheel handling afterwards.
 void StepFieldByWheel(QWidget* from, const QWheelEvent* event);

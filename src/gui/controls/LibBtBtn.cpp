@@ -23,27 +23,18 @@ void TLibBtBtn::SetOriginalStyle(bool on) {
 }
 
 void TLibBtBtn::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (TabStopEnter.isNull()) {
-                click();
-                return;
-            }
-            if (!CanTakeFocus(TabStopEnter)) break;
-            click();
-            MoveFocusOn(this, TabStopEnter, true);
-            return;
-        case Qt::Key_Up:
-        case Qt::Key_Down: {
-            const bool forward = event->key() == Qt::Key_Down;
-            if (window() == this) break;
-            MoveFocusOn(this, forward ? TabStopDown : TabStopUp, forward);
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        // Clicked; the focus stays unless a target can take it.
+        if (!TabStopEnter.isNull() && !CanTakeFocus(TabStopEnter)) {
+            QPushButton::keyPressEvent(event);
             return;
         }
-        default:
-            break;
+        click();
+        if (!TabStopEnter.isNull()) MoveFocusOn(this, TabStopEnter, true);
+        return;
     }
+    if (MoveByNavigationKey(this, key, TabStopEnter, TabStopUp, TabStopDown)) return;
     QPushButton::keyPressEvent(event);
 }
 

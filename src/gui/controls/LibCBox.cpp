@@ -6,7 +6,6 @@
 #include <QStyledItemDelegate>
 
 #include "controls/HouseLook.h"
-#include "controls/LibCChk.h"
 
 namespace tolvane::gui {
 namespace {

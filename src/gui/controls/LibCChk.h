@@ -20,9 +20,4 @@ class TLibCChk : public QCheckBox {
     void wheelEvent(QWheelEvent* event) override;
 };
 
-// The navigation keys of the check box and the combo box: true when the key
-// moved the focus and needs no further handling.
-bool MoveByNavigationKey(QWidget* from, int key, const FocusTarget& enter, const FocusTarget& up,
-                         const FocusTarget& down);
-
 }  // namespace tolvane::gui
