@@ -315,6 +315,20 @@ TEST(ControlEdit, KeyFiltersRefuseWhatTheTypeCannotHold) {
     }
 }
 
+TEST(ControlEdit, ACharacterOverTheByteLimitRemovesNothingInOverwriteMode) {
+    Form f;
+    f.Focus(f.b);
+    f.a->SetEditType(TEditType::Dayin);  // 15 bytes, overwrite mode while entered
+    f.Focus(f.a);
+    ASSERT_TRUE(f.a->OverWrite);
+    f.a->SetText("123456789012345");
+    f.a->setCursorPosition(1);
+    Type(f.a, QStringLiteral(u"平"));  // two bytes in the place of one: over the limit
+    EXPECT_EQ(TextOf(f.a), "123456789012345");
+    Type(f.a, QStringLiteral("9"));
+    EXPECT_EQ(TextOf(f.a), "193456789012345");
+}
+
 TEST(ControlEdit, FirstKeyHomeInsertEscape) {
     Form f;
     // The first key typed into a freshly entered number field replaces it.

@@ -230,13 +230,22 @@ bool TLibEdit::TypeCharacter(const QString& ch) {
     }
     if (!isReadOnly()) ApplyFirstKeyRule();
     firstKey_ = false;
-    if (OverWrite && (hasSelectedText() || cursorPosition() < text().size())) del();
+    // What the character replaces: the selection, or in overwrite mode the
+    // character under the caret.
+    const bool overwrites = OverWrite && !hasSelectedText() && cursorPosition() < text().size();
     if (value_.MaxLength != 0) {
-        // The standard edit's own limit, in bytes.
+        // The standard edit's own limit, in bytes; a character refused by it
+        // removes nothing.
+        QString replaced = selectedText();
+        if (overwrites) {
+            const int at = cursorPosition();
+            replaced = text().mid(at, text().at(at).isHighSurrogate() ? 2 : 1);
+        }
         const std::size_t kept =
-            QStringToCp932Lenient(text()).size() - QStringToCp932Lenient(selectedText()).size();
+            QStringToCp932Lenient(text()).size() - QStringToCp932Lenient(replaced).size();
         if (kept + bytes.size() > static_cast<std::size_t>(value_.MaxLength)) return false;
     }
+    if (overwrites) del();
     insert(ch);
     return true;
 }
